@@ -38,6 +38,8 @@ SHOWSAVER_ERROR_CLASS(EConvertError, Exception);
 SHOWSAVER_ERROR_CLASS(EOSError, Exception);
 SHOWSAVER_ERROR_CLASS(EOutOfMemory, Exception);
 SHOWSAVER_ERROR_CLASS(EInvalidOperation, Exception);
+// A value outside what its field or parameter can hold.
+SHOWSAVER_ERROR_CLASS(ERangeError, Exception);
 // Pictures: an unknown or damaged file, and JPEG decoding in particular.
 SHOWSAVER_ERROR_CLASS(EInvalidGraphic, Exception);
 SHOWSAVER_ERROR_CLASS(EJPEG, EInvalidGraphic);
