@@ -34,7 +34,7 @@ bool FlagOf(const std::array<std::uint8_t, N>& record, sf::Field field) {
 
 // Reads count records of the vector's record size, after checking that the file holds them.
 template <typename Record>
-void ReadRecords(std::ifstream& file, std::int32_t count, std::uintmax_t& remaining,
+void ReadRecords(std::istream& file, std::int32_t count, std::uintmax_t& remaining,
                  std::vector<Record>& records) {
   if (count < 0 || static_cast<std::uintmax_t>(count) > remaining / sizeof(Record))
     throw EReadError(kStreamReadError);
@@ -58,20 +58,24 @@ bool TSaverBase::LoadShow(const std::string& path) {
   const std::string resolved = ResolvePath(path);
   std::error_code error;
   if (resolved.empty() || !std::filesystem::is_regular_file(resolved, error)) return false;
-  std::uintmax_t remaining = std::filesystem::file_size(resolved, error);
+  const std::uintmax_t size = std::filesystem::file_size(resolved, error);
   std::ifstream file(resolved, std::ios::binary);
   if (error || !file)
     throw EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(errno));
+  return LoadShow(file, size);
+}
 
+bool TSaverBase::LoadShow(std::istream& stream, std::uintmax_t size) {
+  std::uintmax_t remaining = size;
   if (remaining < header_.size() ||
-      !file.read(reinterpret_cast<char*>(header_.data()), sf::kHeaderSize))
+      !stream.read(reinterpret_cast<char*>(header_.data()), sf::kHeaderSize))
     throw EReadError(kStreamReadError);
   remaining -= sf::kHeaderSize;
   if (Signature() != sf::kSignature) return false;
 
   static_assert(sizeof(ItemRecord) == sf::kItemSize && sizeof(MusicRecord) == sf::kMusicSize);
-  ReadRecords(file, ItemCount(), remaining, items_);
-  ReadRecords(file, MusicCount(), remaining, music_);
+  ReadRecords(stream, ItemCount(), remaining, items_);
+  ReadRecords(stream, MusicCount(), remaining, music_);
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ class TSaverBase {
   // ("Stream read error") when the file is shorter than its header or than the records its
   // counts announce, or a count is negative, and EFOpenError when it cannot be opened.
   bool LoadShow(const std::string& path);
+  // The same from a stream holding size bytes.
+  bool LoadShow(std::istream& stream, std::uintmax_t size);
   void SetDataDir(const std::string& folder) { dataDir_ = folder; }
   const std::string& DataDir() const { return dataDir_; }
 
