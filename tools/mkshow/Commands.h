@@ -1,0 +1,23 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Bad input on mkshow's command line: reported with exit status 2.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+using Arguments = std::vector<std::string>;
+
+// Each command takes the arguments after its name and answers the process's exit status.
+int CreateCommand(const Arguments& args);
+int BuildCommand(const Arguments& args, const std::string& selfPath);
+int InspectCommand(const Arguments& args);
+
+// Writes bytes to path through a temporary file in the same folder, so that a failure never
+// leaves a partial file; mode sets the permission bits.
+void WriteFileAtomically(const std::string& path, const std::vector<unsigned char>& bytes,
+                         unsigned mode = 0644);
