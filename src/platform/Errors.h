@@ -45,6 +45,8 @@ SHOWSAVER_ERROR_CLASS(EInvalidGraphic, Exception);
 SHOWSAVER_ERROR_CLASS(EJPEG, EInvalidGraphic);
 // Inflating a compressed movie.
 SHOWSAVER_ERROR_CLASS(EZDecompressionError, Exception);
+// A media file that the media device cannot open or play.
+SHOWSAVER_ERROR_CLASS(EMCIDeviceError, Exception);
 
 #undef SHOWSAVER_ERROR_CLASS
 
