@@ -21,7 +21,7 @@ if [ -d fuzz ] && [ -f fuzz/CMakeLists.txt ]; then
   CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSHOWSAVER_CORE_ONLY=ON -DSHOWSAVER_FUZZ=ON -DSHOWSAVER_BENCH=OFF >/dev/null
   cmake --build build-fuzz -j "$jobs" --target fuzz_targets
-  for target in build-fuzz/fuzz/fuzz_*; do
+  for target in build-fuzz/bin/fuzz_*; do
     [ -x "$target" ] || continue
     corpus=$(mktemp -d)
     seeds="fuzz/corpus/$(basename "$target")"
