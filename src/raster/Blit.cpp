@@ -1,0 +1,156 @@
+#include "raster/Blit.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "raster/ClipSpans.h"
+
+namespace {
+
+// Copies area of dest from src, where dest pixel (x, y) takes src pixel (x + ox, y + oy); area
+// and its shifted image lie inside the bitmaps.
+void CopyArea(Bitmap& dest, const Rect& area, const Bitmap& src, std::int64_t ox, std::int64_t oy) {
+  ForEachClippedSpan(dest, area, [&](std::int32_t y, std::int32_t left, std::int32_t right) {
+    const Pixel* from = src.Row(static_cast<std::int32_t>(y + oy)) + (left + ox);
+    std::memcpy(dest.Row(y) + left, from, sizeof(Pixel) * static_cast<std::size_t>(right - left));
+  });
+}
+
+// One axis of a stretching copy: the destination cells [lo, hi) that are drawn, and for each
+// the source cell it takes.
+struct AxisMap {
+  std::int32_t lo = 0;
+  std::int32_t hi = 0;
+  std::vector<std::int32_t> source;
+  bool IsEmpty() const { return lo >= hi; }
+  std::int32_t At(std::int32_t cell) const { return source[static_cast<std::size_t>(cell - lo)]; }
+};
+
+// Destination extent n from d0 (negative: cells d0, d0 - 1, ...) over source extent m from s0.
+// Cell k of the destination band takes cell ((2k + 1) |m|) / (2 |n|) of the source band: the
+// source cell under the destination cell's centre.
+AxisMap MapAxis(std::int32_t d0, std::int32_t n, std::int32_t destSize, std::int32_t s0,
+                std::int32_t m, std::int32_t srcSize) {
+  const std::int64_t absN = n < 0 ? -std::int64_t{n} : n;
+  const std::int64_t absM = m < 0 ? -std::int64_t{m} : m;
+  const std::int64_t first = n > 0 ? d0 : std::int64_t{d0} + n + 1;
+  const std::int64_t lo = std::max<std::int64_t>(first, 0);
+  const std::int64_t hi = std::min<std::int64_t>(first + absN, destSize);
+  AxisMap map;
+  if (lo >= hi) return map;
+  std::vector<std::int32_t> cells;
+  cells.reserve(static_cast<std::size_t>(hi - lo));
+  std::int64_t validLo = hi;
+  std::int64_t validHi = lo;
+  for (std::int64_t c = lo; c < hi; ++c) {
+    const std::int64_t k = n > 0 ? c - d0 : d0 - c;
+    const std::int64_t j = ((2 * k + 1) * absM) / (2 * absN);
+    const std::int64_t s = m > 0 ? s0 + j : s0 - j;
+    const bool valid = s >= 0 && s < srcSize;
+    if (valid) {
+      validLo = std::min(validLo, c);
+      validHi = c + 1;
+    }
+    cells.push_back(valid ? static_cast<std::int32_t>(s) : -1);
+  }
+  // The mapping is monotonic, so the cells with a source inside src are one run.
+  if (validLo >= validHi) return map;
+  map.lo = static_cast<std::int32_t>(validLo);
+  map.hi = static_cast<std::int32_t>(validHi);
+  map.source.assign(cells.begin() + (validLo - lo), cells.begin() + (validHi - lo));
+  return map;
+}
+
+enum class RowCopy { Gather, Forward, Backward };
+
+RowCopy ClassifyColumns(const AxisMap& cols) {
+  const std::int64_t span = std::int64_t{cols.hi} - cols.lo - 1;
+  const std::int64_t delta = std::int64_t{cols.source.back()} - cols.source.front();
+  if (delta == span) return RowCopy::Forward;
+  if (delta == -span) return RowCopy::Backward;
+  return RowCopy::Gather;
+}
+
+void CopyRowSpan(Pixel* to, const Pixel* from, const AxisMap& cols, RowCopy kind,
+                 std::int32_t left, std::int32_t right) {
+  switch (kind) {
+    case RowCopy::Forward:
+      std::memcpy(to + left, from + cols.At(left), sizeof(Pixel) * static_cast<std::size_t>(right - left));
+      return;
+    case RowCopy::Backward: {
+      const Pixel* start = from + cols.At(right - 1);
+      std::reverse_copy(start, start + (right - left), to + left);
+      return;
+    }
+    case RowCopy::Gather: {
+      const std::int32_t* map = cols.source.data() + (left - cols.lo);
+      Pixel* out = to + left;
+      const std::int32_t count = right - left;
+      for (std::int32_t i = 0; i < count; ++i) out[i] = from[map[i]];
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void BitBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+            const Bitmap& src, std::int32_t sx, std::int32_t sy) {
+  if (w <= 0 || h <= 0) return;
+  const std::int64_t ox = std::int64_t{sx} - x;
+  const std::int64_t oy = std::int64_t{sy} - y;
+  const std::int64_t left = std::max<std::int64_t>({x, 0, -ox});
+  const std::int64_t top = std::max<std::int64_t>({y, 0, -oy});
+  const std::int64_t right = std::min<std::int64_t>({std::int64_t{x} + w, dest.Width(), src.Width() - ox});
+  const std::int64_t bottom =
+      std::min<std::int64_t>({std::int64_t{y} + h, dest.Height(), src.Height() - oy});
+  if (left >= right || top >= bottom) return;
+  const Rect area{static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
+                  static_cast<std::int32_t>(right), static_cast<std::int32_t>(bottom)};
+  const Rect source = {static_cast<std::int32_t>(left + ox), static_cast<std::int32_t>(top + oy),
+                       static_cast<std::int32_t>(right + ox), static_cast<std::int32_t>(bottom + oy)};
+  if (&src != &dest || area.Intersected(source).IsEmpty()) {
+    CopyArea(dest, area, src, ox, oy);
+    return;
+  }
+  // Overlapping copy within one bitmap: take the source block aside first.
+  Bitmap block(source.right - source.left, source.bottom - source.top);
+  for (std::int32_t row = source.top; row < source.bottom; ++row) {
+    std::memcpy(block.Row(row - source.top), src.Row(row) + source.left, block.Stride());
+  }
+  CopyArea(dest, area, block, -std::int64_t{left}, -std::int64_t{top});
+}
+
+void StretchBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                const Bitmap& src, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                std::int32_t sh) {
+  if (w == 0 || h == 0 || sw == 0 || sh == 0) return;
+  const AxisMap cols = MapAxis(x, w, dest.Width(), sx, sw, src.Width());
+  if (cols.IsEmpty()) return;
+  const AxisMap rows = MapAxis(y, h, dest.Height(), sy, sh, src.Height());
+  if (rows.IsEmpty()) return;
+
+  Bitmap copy;
+  if (&src == &dest) copy = src.Clone();
+  const Bitmap& from = &src == &dest ? copy : src;
+  const Rect area{cols.lo, rows.lo, cols.hi, rows.hi};
+  const RowCopy kind = ClassifyColumns(cols);
+
+  if (dest.HasClip()) {
+    ForEachClippedSpan(dest, area, [&](std::int32_t row, std::int32_t left, std::int32_t right) {
+      CopyRowSpan(dest.Row(row), from.Row(rows.At(row)), cols, kind, left, right);
+    });
+    return;
+  }
+  // Without clipping every row is the whole span, so a row that repeats the source row of the
+  // row above it is a plain copy of that row.
+  const std::size_t bytes = sizeof(Pixel) * static_cast<std::size_t>(area.right - area.left);
+  for (std::int32_t row = area.top; row < area.bottom; ++row) {
+    if (row > area.top && rows.At(row) == rows.At(row - 1)) {
+      std::memcpy(dest.Row(row) + area.left, dest.Row(row - 1) + area.left, bytes);
+    } else {
+      CopyRowSpan(dest.Row(row), from.Row(rows.At(row)), cols, kind, area.left, area.right);
+    }
+  }
+}
