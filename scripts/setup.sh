@@ -27,6 +27,7 @@ done
 
 if [ ${#missing[@]} -eq 0 ]; then
   echo "setup: all packages present"
+  bash "$(dirname "$0")/fetch-ruffle.sh"
   exit 0
 fi
 
@@ -35,3 +36,4 @@ sudo_cmd=()
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
 "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+bash "$(dirname "$0")/fetch-ruffle.sh"
