@@ -47,6 +47,8 @@ SHOWSAVER_ERROR_CLASS(EJPEG, EInvalidGraphic);
 SHOWSAVER_ERROR_CLASS(EZDecompressionError, Exception);
 // A media file that the media device cannot open or play.
 SHOWSAVER_ERROR_CLASS(EMCIDeviceError, Exception);
+// An embedded control (the Flash player, the web view) that cannot do what it was asked.
+SHOWSAVER_ERROR_CLASS(EControlError, Exception);
 
 #undef SHOWSAVER_ERROR_CLASS
 
