@@ -1,0 +1,67 @@
+// The sequencer of the show window: PlayRes, Timer1Timer and StopAny.
+#include <QTimer>
+
+#include "host/ItemOrder.h"
+#include "host/ShowSaver.h"
+#include "platform/Random.h"
+#include "ui/ShutdownComputer.h"
+
+void TfrmShowSaver::PlayRes() {
+  TraceFunction = "PlayRes";
+  TraceLine = "1";
+  if (!Saver) return;
+  TraceLine = "2";
+  if (ShutdownDue()) {
+    ExitSaver("shutdown");
+    ShutdownWindows();
+    return;
+  }
+  TraceLine = "3";
+  if (!Saver) return;
+  TraceLine = "4";
+  Timer1->stop();
+  Timer1->setInterval(static_cast<int>(Saver->ShowSeconds() * 1000));
+  TraceLine = "5";
+  // A show without items shows its colour and plays its music: there is nothing to pick.
+  if (Saver->ItemCount() <= 0) return;
+  if (Saver->RandomOrder()) {
+    Randomize();
+    CurrentItem = NextItemAtRandom(Random(Saver->ItemCount()), PrevRandom, Saver->ItemCount());
+  } else {
+    CurrentItem = NextItemInOrder(CurrentItem, Saver->ItemCount());
+  }
+  TraceLine = "6";
+  ItemStyle = -1;
+  const std::uint8_t kind = Saver->ItemKind(CurrentItem);
+  switch (kind) {
+    // The players add their kinds here: ikPicture PlayPicture, ikFlash PlayFlash,
+    // ikVideo PlayVideo, ikWebsite PlayWebsite. Any other kind plays nothing.
+    default:
+      break;
+  }
+  Log("item-start index=" + std::to_string(CurrentItem) + " kind=" + std::to_string(kind) +
+      " style=" + std::to_string(ItemStyle));
+  TraceLine = "7";
+  TraceLine = "000";
+  TraceFunction.clear();
+}
+
+void TfrmShowSaver::Timer1Timer() { PlayRes(); }
+
+void TfrmShowSaver::StopAny() {
+  TraceFunction = "StopAny";
+  TraceLine = "1";
+  // The Flash player stops and hides FlashMovie here.
+  TraceLine = "2";
+  // The picture player stops the transition and hides TransitionView1 here.
+  TraceLine = "3";
+  // The website player parks WebBrowser1 here.
+  TraceLine = "4";
+  VideoPlaying = false;
+  pnVedeo->hide();
+  TraceLine = "5";
+  // The music player stops and closes the music here when not IsPreview.
+  TraceLine = "6";
+  TraceLine = "000";
+  TraceFunction.clear();
+}
