@@ -16,6 +16,8 @@ packages=(
   libxcb1-dev libx11-dev
   # virtual display and tools the end-to-end tests drive it with
   xvfb xauth x11-xserver-utils x11-utils xdotool imagemagick
+  # peers the picture benchmark compares against
+  libvips-tools graphicsmagick
 )
 # Ruffle is fetched from the npm registry; any Node.js with npm will do.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
