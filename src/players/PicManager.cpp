@@ -52,7 +52,8 @@ std::string PreparedPictureName(const std::string& folder, int index) {
   return folder + "tmppic000" + std::to_string(index) + ".bmp";
 }
 
-std::string WritableWorkFolder(const std::string& folder) {
+std::string WritableWorkFolder(const std::string& given) {
+  const std::string folder = given.empty() || given.back() != '/' ? given + "/" : given;
   if (CanCreateFileIn(folder)) return folder;
   const std::string cache = UserCacheFolder() + "/showsaver/pictures-" + FolderKey(folder) + "/";
   std::error_code error;

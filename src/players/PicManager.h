@@ -23,7 +23,7 @@ class TPicManager {
   TPicManager& operator=(const TPicManager&) = delete;
 
   void SetClientRect(const Rect& rect) { clientRect_ = rect; }
-  // folder ends in a separator. When no file can be created in it (a show installed
+  // When no file can be created in it (a show installed
   // read-only), the prepared files go to a folder of this show under the user's cache folder.
   void SetWorkFolder(const std::string& folder);
 
@@ -49,6 +49,6 @@ class TPicManager {
 // The name of the prepared file of item index in folder (which ends in a separator).
 std::string PreparedPictureName(const std::string& folder, int index);
 
-// folder when a file can be created in it; otherwise this show's folder under the user's cache
+// folder (with a separator added when it lacks one) when a file can be created in it; otherwise this show's folder under the user's cache
 // folder ($XDG_CACHE_HOME, or ~/.cache), created when missing. Both end in a separator.
 std::string WritableWorkFolder(const std::string& folder);
