@@ -1,0 +1,102 @@
+#include <algorithm>
+#include <cstring>
+
+#include "effects/PixelEffects.h"
+#include "platform/Random.h"
+
+using std::int32_t;
+using std::uint32_t;
+using std::uint64_t;
+
+namespace {
+
+// The generator's state n steps ahead is Mul x state + Add (mod 2^32).
+struct Jump {
+  uint32_t mul = 1;
+  uint32_t add = 0;
+  uint32_t From(uint32_t seed) const { return mul * seed + add; }
+};
+
+constexpr Jump JumpAhead(int32_t n) {
+  Jump jump;
+  for (int32_t i = 0; i < n; ++i) {
+    jump.mul *= RandomStep::kMultiplier;
+    jump.add = jump.add * RandomStep::kMultiplier + RandomStep::kIncrement;
+  }
+  return jump;
+}
+
+// Random(100) < Progress exactly when the advanced seed is at most this limit: the number is
+// (100 x seed) >> 32, so it is below P when seed < P x 2^32 / 100. No limit when P <= 0.
+struct Threshold {
+  bool any;
+  uint32_t limit;
+};
+Threshold ThresholdFor(int32_t Progress) {
+  const uint64_t p = static_cast<uint64_t>(std::clamp(Progress, 0, 100));
+  const uint64_t first = ((p << 32) + 99) / 100;  // the first seed whose number is P or more
+  return {first > 0, static_cast<uint32_t>(first - 1)};
+}
+
+// Eight consecutive numbers of the sequence at a time, one per lane: each lane jumps eight
+// steps ahead per round, so together the lanes walk the sequence in its order.
+constexpr int32_t kLanes = 8;
+using Lanes = uint32_t __attribute__((vector_size(4 * kLanes)));
+constexpr Jump kLaneJump = JumpAhead(kLanes);
+
+// Copies the pixels of one row of the pixel block whose numbers are below the progress, and
+// advances the seed past the row.
+void DissolveRow(Pixel* screen, const Pixel* picture, int32_t W, uint32_t& seed, uint32_t limit,
+                 const Jump& vectorPart) {
+  int32_t x = 0;
+  if (W >= kLanes) {
+    Lanes lanes;
+    uint32_t s = seed;
+    for (int32_t j = 0; j < kLanes; ++j) lanes[j] = s = RandomStep::Next(s);
+    for (; x + kLanes <= W; x += kLanes) {
+      const Lanes take = __builtin_convertvector(lanes <= limit, Lanes);
+      Lanes oldPixels;
+      Lanes newPixels;
+      std::memcpy(&oldPixels, screen + x, sizeof oldPixels);
+      std::memcpy(&newPixels, picture + x, sizeof newPixels);
+      const Lanes out = (newPixels & take) | (oldPixels & ~take);
+      std::memcpy(screen + x, &out, sizeof out);
+      lanes = lanes * kLaneJump.mul + kLaneJump.add;
+    }
+    seed = vectorPart.From(seed);
+  }
+  for (; x < W; ++x) {
+    seed = RandomStep::Next(seed);
+    if (seed <= limit) screen[x] = picture[x];
+  }
+}
+
+}  // namespace
+
+void Dissolve(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t, int32_t,
+              int32_t Progress) {
+  const Threshold threshold = ThresholdFor(Progress);
+  if (!threshold.any) return;
+  uint32_t seed = static_cast<uint32_t>(W + H);
+  const Jump vectorPart = JumpAhead(W / kLanes * kLanes);
+  for (int32_t k = 0; k < H; ++k) {
+    DissolveRow(Screen.BlockRow(k), Picture.BlockRow(k), W, seed, threshold.limit, vectorPart);
+  }
+}
+
+void RandomBarsHorizontal(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
+                          int32_t, int32_t Progress) {
+  RandomGenerator generator(static_cast<uint32_t>(W + H));
+  for (int32_t k = 0; k < H; ++k) {
+    if (generator.Random(100) < Progress) std::copy_n(Picture.BlockRow(k), W, Screen.BlockRow(k));
+  }
+}
+
+void RandomBarsVertical(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
+                        int32_t, int32_t Progress) {
+  RandomGenerator generator(static_cast<uint32_t>(W + H));
+  for (int32_t x = 0; x < W; ++x) {
+    if (generator.Random(100) >= Progress) continue;
+    for (int32_t y = 0; y < H; ++y) Screen.Row(y)[x] = Picture.Row(y)[x];
+  }
+}

@@ -1,0 +1,180 @@
+#include "effects/TriangleEffects.h"
+
+#include <initializer_list>
+
+#include "effects/ClippedReveal.h"
+#include "effects/RegionBuilders.h"
+
+using std::int32_t;
+
+namespace {
+
+Region Tri(Point a, Point b, Point c) {
+  const int32_t coords[] = {a.x, a.y, b.x, b.y, c.x, c.y};
+  return PolygonRegion(coords);
+}
+
+Region Quad(Point a, Point b, Point c, Point d) {
+  const int32_t coords[] = {a.x, a.y, b.x, b.y, c.x, c.y, d.x, d.y};
+  return PolygonRegion(coords);
+}
+
+// The shapes combined one after the other, left to right, into the first.
+Region Combined(Region::Op op, std::initializer_list<Region> shapes) {
+  Region result;
+  bool first = true;
+  for (const Region& shape : shapes) {
+    result = first ? shape : Region::Combine(result, shape, op);
+    first = false;
+  }
+  return result;
+}
+
+Region Union(std::initializer_list<Region> shapes) {
+  return Combined(Region::Op::Or, shapes);
+}
+Region Xor(std::initializer_list<Region> shapes) {
+  return Combined(Region::Op::Xor, shapes);
+}
+
+}  // namespace
+
+void RevealDiagonalFromTopLeft(Bitmap& Screen, const Bitmap& Picture, int32_t, int32_t, int32_t X,
+                               int32_t Y, int32_t) {
+  ClippedReveal(Screen, Picture, Tri({0, 0}, {2 * X, 0}, {0, 2 * Y}));
+}
+
+void RevealDiagonalFromTopRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t,
+                                int32_t X, int32_t Y, int32_t) {
+  ClippedReveal(Screen, Picture, Tri({W, 0}, {W - 2 * X, 0}, {W, 2 * Y}));
+}
+
+void RevealDiagonalFromBottomLeft(Bitmap& Screen, const Bitmap& Picture, int32_t, int32_t H,
+                                  int32_t X, int32_t Y, int32_t) {
+  ClippedReveal(Screen, Picture, Tri({0, H}, {2 * X, H}, {0, H - 2 * Y}));
+}
+
+void RevealDiagonalFromBottomRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
+                                   int32_t X, int32_t Y, int32_t) {
+  ClippedReveal(Screen, Picture, Tri({W, H}, {W - 2 * X, H}, {W, H - 2 * Y}));
+}
+
+void DiagonalSweepAnticlockwise(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
+                                int32_t X, int32_t, int32_t) {
+  ClippedReveal(Screen, Picture,
+                Union({Tri({0, H}, {0, 0}, {X, H}), Tri({W, H}, {W, 0}, {W - X, 0})}));
+}
+
+void DiagonalSweepClockwise(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
+                            int32_t Y, int32_t) {
+  ClippedReveal(Screen, Picture,
+                Union({Tri({W, 0}, {0, 0}, {W, Y}), Tri({W, H}, {0, H}, {0, H - Y})}));
+}
+
+void StarburstClockwise(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                        int32_t Y, int32_t) {
+  const Point c{W / 2, H / 2};
+  ClippedReveal(Screen, Picture,
+                Union({Tri(c, {0, 0}, {X, 0}), Tri(c, {0, H}, {0, H - Y}),
+                       Tri(c, {W, H}, {W - X, H}), Tri(c, {W, 0}, {W, Y})}));
+}
+
+void StarburstAnticlockwise(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                            int32_t Y, int32_t) {
+  const Point c{W / 2, H / 2};
+  ClippedReveal(Screen, Picture,
+                Union({Tri(c, {0, 0}, {0, Y}), Tri(c, {0, H}, {X, H}), Tri(c, {W, H}, {W, H - Y}),
+                       Tri(c, {W, 0}, {W - X, 0})}));
+}
+
+void RevealVFromLeft(Bitmap& Screen, const Bitmap& Picture, int32_t, int32_t H, int32_t X,
+                     int32_t Y, int32_t) {
+  const int32_t cy = H / 2;
+  ClippedReveal(Screen, Picture, Tri({0, cy - Y}, {2 * X, cy}, {0, cy + Y}));
+}
+
+void RevealVFromRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                      int32_t Y, int32_t) {
+  const int32_t cy = H / 2;
+  ClippedReveal(Screen, Picture, Tri({W, cy - Y}, {W - 2 * X, cy}, {W, cy + Y}));
+}
+
+void RevealVFromTop(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t, int32_t X, int32_t Y,
+                    int32_t) {
+  const int32_t cx = W / 2;
+  ClippedReveal(Screen, Picture, Tri({cx - X, 0}, {cx, 2 * Y}, {cx + X, 0}));
+}
+
+void RevealVFromBottom(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                       int32_t Y, int32_t) {
+  const int32_t cx = W / 2;
+  ClippedReveal(Screen, Picture, Tri({cx - X, H}, {cx, H - 2 * Y}, {cx + X, H}));
+}
+
+void BowTieHorizontal(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                      int32_t Y, int32_t) {
+  const int32_t cy = H / 2;
+  ClippedReveal(
+      Screen, Picture,
+      Union({Tri({0, cy - Y}, {X, cy}, {0, cy + Y}), Tri({W, cy - Y}, {W - X, cy}, {W, cy + Y})}));
+}
+
+void BowTieVertical(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                    int32_t Y, int32_t) {
+  const int32_t cx = W / 2;
+  ClippedReveal(Screen, Picture,
+                Union({Tri({cx - X, 0}, {cx, 2 * Y}, {cx + X, 0}),
+                       Tri({cx - X, H}, {cx, H - 2 * Y}, {cx + X, H})}));
+}
+
+void DiagonalCrossIn(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                     int32_t Y, int32_t) {
+  const int32_t cx = W / 2;
+  const int32_t cy = H / 2;
+  const int32_t h = X / 2;
+  const int32_t v = Y / 2;
+  ClippedReveal(
+      Screen, Picture,
+      Union({Tri({0, cy - v}, {h, cy}, {0, cy + v}), Tri({W, cy - v}, {W - h, cy}, {W, cy + v}),
+             Tri({cx - h, 0}, {cx, v}, {cx + h, 0}), Tri({cx - h, H}, {cx, H - v}, {cx + h, H})}));
+}
+
+void DiagonalCrossOut(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                      int32_t Y, int32_t) {
+  const int32_t cx = W / 2;
+  const int32_t cy = H / 2;
+  const int32_t h = (W - X) / 2;
+  const int32_t v = (H - Y) / 2;
+  ClippedReveal(
+      Screen, Picture,
+      Xor({Region({0, 0, W, H}), Tri({0, cy - v}, {h, cy}, {0, cy + v}),
+           Tri({W, cy - v}, {W - h, cy}, {W, cy + v}), Tri({cx - h, 0}, {cx, v}, {cx + h, 0}),
+           Tri({cx - h, H}, {cx, H - v}, {cx + h, H})}));
+}
+
+void RevealDiamondOutFromCentre(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
+                                int32_t X, int32_t Y, int32_t) {
+  const int32_t cx = W / 2;
+  const int32_t cy = H / 2;
+  ClippedReveal(Screen, Picture, Quad({cx - X, cy}, {cx, cy - Y}, {cx + X, cy}, {cx, cy + Y}));
+}
+
+void RevealDiamondInToCentre(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                             int32_t Y, int32_t) {
+  const int32_t cx = W / 2;
+  const int32_t cy = H / 2;
+  ClippedReveal(Screen, Picture,
+                Xor({Region({0, 0, W, H}),
+                     Quad({X - cx, cy}, {cx, Y - cy}, {3 * cx - X, cy}, {cx, 3 * cy - Y})}));
+}
+
+void DiagonalBoxOut(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                    int32_t Y, int32_t) {
+  const int32_t cx = W / 2;
+  const int32_t cy = H / 2;
+  const int32_t h = X / 2;
+  const int32_t v = Y / 2;
+  ClippedReveal(Screen, Picture,
+                Xor({Quad({-h, cy}, {cx, -v}, {2 * cx + h, cy}, {cx, 2 * cy + v}),
+                     Quad({h, cy}, {cx, v}, {2 * cx - h, cy}, {cx, 2 * cy - v})}));
+}
