@@ -1,0 +1,188 @@
+// Pacing and painting of the transition view at full-screen sizes.
+//
+// For each size and Delay, one threaded transition with Step 1 (100 frames): frames per second
+// and the spread of the periods between frame starts. Then the cost of painting one frame,
+// compared in the same run with a plain widget that paints the same image over its whole area:
+// once as an on-screen repaint (paint and flush to the display) and once rendered into an image
+// (the painting alone).
+//
+//   transition_pacing [--style N] [--sizes 1920x1080,3840x2160] [--repeats N]
+// Needs a display at least as large as the largest size (scripts: bench/transition/pacing.sh).
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "platform/TickCount.h"
+#include "transition/TransitionView.h"
+
+namespace {
+
+QImage Gradient(QSize size, QColor from, QColor to) {
+  QImage image(size, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QLinearGradient gradient(0, 0, size.width(), size.height());
+  gradient.setColorAt(0, from);
+  gradient.setColorAt(1, to);
+  painter.fillRect(image.rect(), gradient);
+  return image;
+}
+
+// A widget that paints one image over its whole area: the peer of the view's paint.
+class PlainImageWidget : public QWidget {
+ public:
+  explicit PlainImageWidget(QImage image) : image_(std::move(image)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawImage(rect(), image_);
+  }
+
+ private:
+  QImage image_;
+};
+
+void ShowAt(QWidget& widget, QSize size) {
+  widget.setWindowFlag(Qt::FramelessWindowHint);
+  widget.setGeometry(QRect(QPoint(0, 0), size));
+  widget.show();
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 300) QApplication::processEvents();
+}
+
+void RunUntilStopped(TTransitionView& view) {
+  while (view.Running()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+double Percentile(std::vector<double> values, double p) {
+  std::sort(values.begin(), values.end());
+  const auto index = static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
+  return values[index];
+}
+
+double Median(std::vector<double> values) {
+  return Percentile(std::move(values), 0.5);
+}
+
+void Pacing(QSize size, int delay, int style) {
+  TTransitionView view;
+  ShowAt(view, size);
+  view.SetBgMode(bmNone);
+  view.SetStyle(style);
+  view.SetDelay(0);
+  view.Picture().SetGraphic(Gradient(size, QColor(20, 60, 160), QColor(120, 200, 255)));
+  view.StartTransition();
+  RunUntilStopped(view);
+
+  std::vector<std::int64_t> starts;
+  starts.reserve(128);
+  view.OnBeforeNewFrame = [&starts](TCustomTransitionView*, const Bitmap&, Bitmap&) {
+    starts.push_back(static_cast<std::int64_t>(HighResolutionCounter()));
+  };
+  view.SetStep(1);
+  view.SetDelay(static_cast<std::uint16_t>(delay));
+  view.Picture().SetGraphic(Gradient(size, QColor(170, 40, 20), QColor(255, 200, 60)));
+  view.StartTransition();
+  RunUntilStopped(view);
+
+  std::vector<double> periods;
+  for (size_t i = 1; i < starts.size(); ++i) periods.push_back((starts[i] - starts[i - 1]) / 1e6);
+  const double total = (starts.back() - starts.front()) / 1e6;
+  const double fps = 1000.0 * static_cast<double>(periods.size()) / total;
+  const auto within = std::count_if(periods.begin(), periods.end(),
+                                    [delay](double p) { return p >= delay - 5 && p <= delay + 5; });
+  std::printf(
+      "%4dx%-4d  delay %2d  frames %3zu  %6.1f fps  period ms: min %6.2f  p5 %6.2f  "
+      "median %6.2f  p95 %6.2f  max %6.2f",
+      size.width(), size.height(), delay, starts.size(), fps,
+      *std::min_element(periods.begin(), periods.end()), Percentile(periods, 0.05), Median(periods),
+      Percentile(periods, 0.95), *std::max_element(periods.begin(), periods.end()));
+  if (delay > 0) std::printf("  within %d±5: %td/%zu", delay, within, periods.size());
+  std::printf("\n");
+}
+
+// Milliseconds per call, the median of repeats blocks of rounds calls each.
+template <typename Fn>
+std::vector<double> TimeBlocks(int repeats, int rounds, Fn&& fn) {
+  std::vector<double> blocks;
+  for (int r = 0; r < repeats; ++r) {
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < rounds; ++i) fn();
+    blocks.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6 / rounds);
+  }
+  return blocks;
+}
+
+void PaintCost(QSize size, int style, int repeats) {
+  const QImage picture = Gradient(size, QColor(170, 40, 20), QColor(255, 200, 60));
+  TTransitionView view;
+  view.SetBgMode(bmNone);
+  view.SetStyle(style);
+  view.SetManual(true);
+  view.Picture().SetGraphic(picture);
+  PlainImageWidget plain(picture);
+
+  // On screen, one window at a time, blocks interleaved.
+  std::vector<double> viewOnScreen;
+  std::vector<double> plainOnScreen;
+  for (int r = 0; r < repeats; ++r) {
+    ShowAt(view, size);
+    if (!view.Running()) {
+      view.StartTransition();
+      view.SetProgress(50);
+    }
+    for (double t : TimeBlocks(1, 20, [&] { view.repaint(view.DisplayRect()); }))
+      viewOnScreen.push_back(t);
+    view.hide();
+    ShowAt(plain, size);
+    for (double t : TimeBlocks(1, 20, [&] { plain.repaint(); })) plainOnScreen.push_back(t);
+    plain.hide();
+  }
+  // Painting alone, into an image of the window's size.
+  QImage target(size, QImage::Format_RGB32);
+  std::vector<double> viewRender;
+  std::vector<double> plainRender;
+  for (int r = 0; r < repeats; ++r) {
+    for (double t : TimeBlocks(1, 20, [&] { view.render(&target); })) viewRender.push_back(t);
+    for (double t : TimeBlocks(1, 20, [&] { plain.render(&target); })) plainRender.push_back(t);
+  }
+  view.StopTransition();
+  const double vs = Median(viewOnScreen), ps = Median(plainOnScreen);
+  const double vr = Median(viewRender), pr = Median(plainRender);
+  std::printf(
+      "%4dx%-4d  paint one frame, median ms: on screen view %6.2f  plain %6.2f  ratio %.2f"
+      "  |  rendered view %6.2f  plain %6.2f  ratio %.2f\n",
+      size.width(), size.height(), vs, ps, vs / ps, vr, pr, vr / pr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QCommandLineParser parser;
+  parser.addHelpOption();
+  const QCommandLineOption effect("effect", "Effect to run.", "n", "51");
+  const QCommandLineOption sizes("sizes", "Window sizes.", "list", "1920x1080,3840x2160");
+  const QCommandLineOption repeats("repeats", "Blocks per paint measurement.", "n", "10");
+  parser.addOptions({effect, sizes, repeats});
+  parser.process(app);
+  const int style = parser.value(effect).toInt();
+  std::printf("transition view pacing, effect %d, threaded, Step 1 (100 frames)\n", style);
+  for (const QString& text : parser.value(sizes).split(',')) {
+    const QStringList wh = text.split('x');
+    const QSize size(wh.value(0).toInt(), wh.value(1).toInt());
+    for (int delay : {40, 0}) Pacing(size, delay, style);
+    PaintCost(size, style, parser.value(repeats).toInt());
+  }
+  return 0;
+}
