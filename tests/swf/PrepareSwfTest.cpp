@@ -39,7 +39,9 @@ struct SoundMovie {
   }
 };
 
-std::uint16_t WordAt(const Bytes& movie, std::size_t pos) { return ReadU16(movie, pos); }
+std::uint16_t WordAt(const Bytes& movie, std::size_t pos) {
+  return ReadU16(movie, pos);
+}
 
 void ExpectSilenced(const SoundMovie& fixture, const Bytes& source, const Bytes& copy) {
   ASSERT_EQ(copy.size(), source.size());
@@ -97,8 +99,8 @@ TEST(PrepareSwf, LeavesFilesThatAreNotFwsOrCwsAlone) {
   TempFolder folder;
   Bytes lzma = SwfBuilder().ShowFrame().End().Fws();
   lzma[0] = 'Z';
-  for (const Bytes& source : {lzma, Bytes{'f', 'w', 's', 1, 0, 0, 0, 0}, Bytes{'G', 'I', 'F'},
-                              Bytes{}}) {
+  for (const Bytes& source :
+       {lzma, Bytes{'f', 'w', 's', 1, 0, 0, 0, 0}, Bytes{'G', 'I', 'F'}, Bytes{}}) {
     const std::string target = folder.File("out.swf");
     EXPECT_EQ(PrepareSwf(folder.Write("in.swf", source), target), 1);
     EXPECT_FALSE(std::filesystem::exists(target));

@@ -45,7 +45,8 @@ std::optional<std::vector<std::uint8_t>> PreparedSwf(std::vector<std::uint8_t> m
     const SwfTag tag = ReadTag(movie, pos);
     if (tag.code == kTagEnd) break;
     if (SilencedTag(tag.code)) {
-      WriteU16(movie, tag.start, (ReadU16(movie, tag.start) & kShortLengthMask) | kUndefinedTagCode);
+      WriteU16(movie, tag.start,
+               (ReadU16(movie, tag.start) & kShortLengthMask) | kUndefinedTagCode);
     }
     pos = tag.End();
   }

@@ -22,10 +22,14 @@ bool Within(std::span<const std::uint8_t> data, std::size_t pos, std::size_t cou
 SwfSignature SignatureOf(std::span<const std::uint8_t> movie) {
   if (movie.size() < 3 || movie[1] != 'W' || movie[2] != 'S') return SwfSignature::kNone;
   switch (movie[0]) {
-    case 'F': return SwfSignature::kUncompressed;
-    case 'C': return SwfSignature::kZlib;
-    case 'Z': return SwfSignature::kLzma;
-    default: return SwfSignature::kNone;
+    case 'F':
+      return SwfSignature::kUncompressed;
+    case 'C':
+      return SwfSignature::kZlib;
+    case 'Z':
+      return SwfSignature::kLzma;
+    default:
+      return SwfSignature::kNone;
   }
 }
 
