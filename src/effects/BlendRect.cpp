@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "effects/PixelHelpers.h"
@@ -9,9 +10,9 @@ using std::uint32_t;
 
 namespace {
 
-// Four pixels as bytes, and the same bytes widened to 16 bits.
-using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
-using Words16 = std::uint16_t __attribute__((vector_size(32)));
+// Eight pixels, seen as 32-bit pixels or as pairs of 16-bit channels.
+using Pixels8 = std::uint32_t __attribute__((vector_size(32)));
+using Channels16 = std::uint16_t __attribute__((vector_size(32)));
 
 // (d * (256 - a) + s * a) >> 8 equals d + floor((s - d) * a / 256) and stays within 16 bits
 // for 0 <= a <= 256: each channel is computed exactly, without carries between channels.
@@ -24,21 +25,32 @@ Pixel BlendPixel(Pixel d, Pixel s, uint32_t a) {
 
 }  // namespace
 
+// Compiled twice on x86-64: for processors with AVX2 and for any other.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target_clones("avx2", "default")))
+#endif
 void BlendPixels(Pixel* dest, const Pixel* source, int32_t n, int32_t a) {
   const auto weight = static_cast<std::uint16_t>(a);
   const auto rest = static_cast<std::uint16_t>(256 - a);
-  // Every fourth byte comes back from the destination unchanged.
-  const Bytes16 fourth = {0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF};
+  // Blue and red, then green and the fourth byte, each widened into a 16-bit lane, mixed with
+  // the same formula as BlendPixel; the fourth byte is then taken back from the destination.
+  constexpr uint32_t kLow = 0x00FF00FFu;
+  constexpr uint32_t kColour = 0x00FFFFFFu;
   int32_t i = 0;
-  for (; i + 4 <= n; i += 4) {
-    Bytes16 d;
-    Bytes16 s;
+  for (; i + 8 <= n; i += 8) {
+    Pixels8 d;
+    Pixels8 s;
     std::memcpy(&d, dest + i, sizeof d);
     std::memcpy(&s, source + i, sizeof s);
-    const Words16 mixed = (__builtin_convertvector(d, Words16) * rest +
-                           __builtin_convertvector(s, Words16) * weight) >>
-                          8;
-    const Bytes16 out = (__builtin_convertvector(mixed, Bytes16) & ~fourth) | (d & fourth);
+    const Channels16 blueRed = (__builtin_bit_cast(Channels16, d & kLow) * rest +
+                                __builtin_bit_cast(Channels16, s & kLow) * weight) >>
+                               8;
+    const Channels16 greenFourth = (__builtin_bit_cast(Channels16, (d >> 8) & kLow) * rest +
+                                    __builtin_bit_cast(Channels16, (s >> 8) & kLow) * weight) >>
+                                   8;
+    const Pixels8 mixed =
+        __builtin_bit_cast(Pixels8, blueRed) | __builtin_bit_cast(Pixels8, greenFourth) << 8;
+    const Pixels8 out = (mixed & kColour) | (d & ~kColour);
     std::memcpy(dest + i, &out, sizeof out);
   }
   for (; i < n; ++i) dest[i] = BlendPixel(dest[i], source[i], static_cast<uint32_t>(a));

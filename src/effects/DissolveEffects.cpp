@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <vector>
 
 #include "effects/PixelEffects.h"
 #include "platform/Random.h"
@@ -38,30 +40,45 @@ Threshold ThresholdFor(int32_t Progress) {
   return {first > 0, static_cast<uint32_t>(first - 1)};
 }
 
-// Eight consecutive numbers of the sequence at a time, one per lane: each lane jumps eight
-// steps ahead per round, so together the lanes walk the sequence in its order.
-constexpr int32_t kLanes = 8;
-using Lanes = uint32_t __attribute__((vector_size(4 * kLanes)));
+// Eight consecutive numbers of the sequence at a time, in two groups of four lanes: each lane
+// jumps eight steps ahead per round, so together the lanes walk the sequence in its order.
+constexpr int32_t kGroup = 4;
+constexpr int32_t kLanes = 2 * kGroup;
+using Lanes = uint32_t __attribute__((vector_size(4 * kGroup)));
+using SignedLanes = int32_t __attribute__((vector_size(4 * kGroup)));
 constexpr Jump kLaneJump = JumpAhead(kLanes);
+
+// Takes the new pixel wherever the lane's seed is at most the limit (unsigned, compared as
+// signed with both top bits flipped) and keeps the old one elsewhere.
+void Select(Pixel* screen, const Pixel* picture, Lanes seeds, int32_t flippedLimit) {
+  constexpr uint32_t kTopBit = 0x80000000u;
+  const Lanes take =
+      __builtin_bit_cast(Lanes, __builtin_bit_cast(SignedLanes, seeds ^ kTopBit) <= flippedLimit);
+  Lanes oldPixels;
+  Lanes newPixels;
+  std::memcpy(&oldPixels, screen, sizeof oldPixels);
+  std::memcpy(&newPixels, picture, sizeof newPixels);
+  const Lanes out = (newPixels & take) | (oldPixels & ~take);
+  std::memcpy(screen, &out, sizeof out);
+}
 
 // Copies the pixels of one row of the pixel block whose numbers are below the progress, and
 // advances the seed past the row.
 void DissolveRow(Pixel* screen, const Pixel* picture, int32_t W, uint32_t& seed, uint32_t limit,
                  const Jump& vectorPart) {
+  const auto flippedLimit = static_cast<int32_t>(limit ^ 0x80000000u);
   int32_t x = 0;
   if (W >= kLanes) {
-    Lanes lanes;
+    Lanes low;
+    Lanes high;
     uint32_t s = seed;
-    for (int32_t j = 0; j < kLanes; ++j) lanes[j] = s = RandomStep::Next(s);
+    for (int32_t j = 0; j < kGroup; ++j) low[j] = s = RandomStep::Next(s);
+    for (int32_t j = 0; j < kGroup; ++j) high[j] = s = RandomStep::Next(s);
     for (; x + kLanes <= W; x += kLanes) {
-      const Lanes take = __builtin_convertvector(lanes <= limit, Lanes);
-      Lanes oldPixels;
-      Lanes newPixels;
-      std::memcpy(&oldPixels, screen + x, sizeof oldPixels);
-      std::memcpy(&newPixels, picture + x, sizeof newPixels);
-      const Lanes out = (newPixels & take) | (oldPixels & ~take);
-      std::memcpy(screen + x, &out, sizeof out);
-      lanes = lanes * kLaneJump.mul + kLaneJump.add;
+      Select(screen + x, picture + x, low, flippedLimit);
+      Select(screen + x + kGroup, picture + x + kGroup, high, flippedLimit);
+      low = low * kLaneJump.mul + kLaneJump.add;
+      high = high * kLaneJump.mul + kLaneJump.add;
     }
     seed = vectorPart.From(seed);
   }
@@ -77,10 +94,19 @@ void Dissolve(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32
               int32_t Progress) {
   const Threshold threshold = ThresholdFor(Progress);
   if (!threshold.any) return;
+  // Row k of the block starts k x W numbers into the sequence. The rows are visited in memory
+  // order, from the top, each starting from its own seed.
+  std::vector<uint32_t> rowSeeds(static_cast<std::size_t>(H));
+  const Jump row = JumpAhead(W);
   uint32_t seed = static_cast<uint32_t>(W + H);
+  for (uint32_t& rowSeed : rowSeeds) {
+    rowSeed = seed;
+    seed = row.From(seed);
+  }
   const Jump vectorPart = JumpAhead(W / kLanes * kLanes);
-  for (int32_t k = 0; k < H; ++k) {
-    DissolveRow(Screen.BlockRow(k), Picture.BlockRow(k), W, seed, threshold.limit, vectorPart);
+  for (int32_t y = 0; y < H; ++y) {
+    uint32_t rowSeed = rowSeeds[static_cast<std::size_t>(H - 1 - y)];
+    DissolveRow(Screen.Row(y), Picture.Row(y), W, rowSeed, threshold.limit, vectorPart);
   }
 }
 

@@ -20,8 +20,9 @@ long double QuarterTurnLeft(int32_t Progress) {
 
 void Fade(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t, int32_t,
           int32_t Progress) {
+  // Every pixel is mixed on its own, so the block is taken in memory order, in one pass.
   const int32_t a = MulDiv(256, Progress, 100);
-  for (int32_t k = 0; k < H; ++k) BlendPixels(Screen.BlockRow(k), Picture.BlockRow(k), W, a);
+  BlendPixels(Screen.Row(0), Picture.Row(0), W * H, a);
 }
 
 void PivotFromTopLeft(Bitmap& Screen, const Bitmap& Picture, int32_t, int32_t, int32_t, int32_t,

@@ -1,4 +1,7 @@
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 #include "effects/PixelHelpers.h"
 #include "platform/Errors.h"
@@ -26,19 +29,27 @@ void RotateBitmap(Bitmap& Dest, const Bitmap& Source, int32_t PX, int32_t PY, lo
   if (Dest.Width() != W || Dest.Height() != H) {
     throw EInvalidOperation("RotateBitmap needs two bitmaps of the same size");
   }
+  if (&Dest == &Source) throw EInvalidOperation("RotateBitmap cannot draw a bitmap onto itself");
   const auto sn = static_cast<uint32_t>(Fixed(std::sin(-Angle)));
   const auto cs = static_cast<uint32_t>(Fixed(std::cos(-Angle)));
-  // Products and sums wrap at 32 bits, as the fixed-point arithmetic is defined.
+  // The start of each source row, counted from the bottom.
+  std::vector<const Pixel*> rows(static_cast<std::size_t>(H));
+  for (int32_t sy = 0; sy < H; ++sy) rows[static_cast<std::size_t>(sy)] = Source.BlockRow(sy);
+  // Products and sums wrap at 32 bits, as the fixed-point arithmetic is defined; along a row
+  // they change by cs and sn per column. Every destination pixel is computed on its own, so
+  // the rows are walked left to right, the order the memory is laid out in.
   for (int32_t r = 0; r < H; ++r) {
     Pixel* out = Dest.Row(r);
     const auto v = static_cast<uint32_t>(H - r - PY);
-    for (int32_t c = W - 1; c >= 0; --c) {
-      const auto u = static_cast<uint32_t>(c + 1 - PX);
-      const int32_t sx = PX + Whole(u * cs - v * sn);
-      const int32_t sy = PY + Whole(u * sn + v * cs);
+    const auto u = static_cast<uint32_t>(1 - PX);  // column 0, plus one
+    uint32_t fx = u * cs - v * sn;
+    uint32_t fy = u * sn + v * cs;
+    for (int32_t c = 0; c < W; ++c, fx += cs, fy += sn) {
+      const int32_t sx = PX + Whole(fx);
+      const int32_t sy = PY + Whole(fy);
       if (static_cast<uint32_t>(sx) < static_cast<uint32_t>(W) &&
           static_cast<uint32_t>(sy) < static_cast<uint32_t>(H)) {
-        out[c] = Source.BlockRow(sy)[sx];
+        out[c] = rows[static_cast<std::size_t>(sy)][sx];
       }
     }
   }
