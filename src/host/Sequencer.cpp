@@ -36,6 +36,9 @@ void TfrmShowSaver::PlayRes() {
   switch (kind) {
     // The players add their kinds here: ikPicture PlayPicture, ikFlash PlayFlash,
     // ikVideo PlayVideo, ikWebsite PlayWebsite. Any other kind plays nothing.
+    case ikVideo:
+      PlayVideo();
+      break;
     default:
       break;
   }
@@ -60,7 +63,10 @@ void TfrmShowSaver::StopAny() {
   VideoPlaying = false;
   pnVedeo->hide();
   TraceLine = "5";
-  // The music player stops and closes the music here when not IsPreview.
+  if (!IsPreview) {
+    SndMciStr("stop mid");
+    SndMciStr("close mid");
+  }
   TraceLine = "6";
   TraceLine = "000";
   TraceFunction.clear();

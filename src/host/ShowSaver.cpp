@@ -15,7 +15,9 @@
 #include "host/ShowError.h"
 #include "host/ShowLog.h"
 #include "platform/CursorCount.h"
+#include "platform/Mci.h"
 #include "platform/TickCount.h"
+#include "players/MediaPlayer.h"
 #include "showdata/PlayerTrailer.h"
 #include "ui/CloseButtonPictures.h"
 #include "ui/KRVButton.h"
@@ -162,6 +164,13 @@ void TfrmShowSaver::FormShow() {
   if (Saver->ItemCount() > 0) {
     switch (Saver->ItemKind(0)) {
       // The Flash, video and website players create their component here.
+      case ikVideo:
+        mdp = new TMediaPlayer(this);
+        mdp->setObjectName("Player_1");
+        mdp->OnNotify = [this](QObject* sender) { mdpNotify(sender); };
+        mdp->hide();
+        mdp->SetDisplay(pnVedeo);
+        break;
       default:
         break;
     }
@@ -181,7 +190,7 @@ void TfrmShowSaver::FormShow() {
   CurrentMusic = -1;
   TraceLine = "15";
   StopAny();
-  // The music player starts the music here.
+  PlayMusic();
   PlayRes();
   TraceLine = "16";
   if (!IsPreview)
@@ -256,6 +265,10 @@ void TfrmShowSaver::KRVButton1Click() { ExitSaver("close-button"); }
 bool TfrmShowSaver::event(QEvent* event) {
   if (event->type() == ScreenSaveEventType()) {
     ExitSaver("screensave");
+    return true;
+  }
+  if (event->type() == MciNotifyEvent::EventType()) {
+    MciNotify(static_cast<const MciNotifyEvent&>(*event));
     return true;
   }
   if (IsPreview && event->type() == QEvent::WindowDeactivate) ExitSaver("deactivate");

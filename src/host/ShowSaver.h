@@ -11,8 +11,10 @@
 
 #include "showdata/SaverBase.h"
 
+class MciNotifyEvent;
 class QLabel;
 class QTimer;
+class TMediaPlayer;
 class TApplicationEvents;
 class TKRVButton;
 
@@ -53,6 +55,15 @@ class TfrmShowSaver : public QWidget {
   // The idle shutdown: true when the countdown ran out and the computer is to be powered off.
   bool ShutdownDue();
 
+  // The background music (players/Music.cpp).
+  std::string SndMciStr(const std::string& command);
+  void PlayMusic();
+  void MciNotify(const MciNotifyEvent& message);
+
+  // Video items (players/Video.cpp).
+  void PlayVideo();
+  void mdpNotify(QObject* sender);
+
   // Error reports: the handler of every unhandled error of the process, and the players' own.
   void AppException(QObject* sender, const std::exception& error);
   void ReportPlayerError(const std::exception& error);
@@ -68,6 +79,7 @@ class TfrmShowSaver : public QWidget {
   QTimer* Timer1 = nullptr;
   QTimer* timeFlash = nullptr;
   TApplicationEvents* ApplicationEvents1 = nullptr;
+  TMediaPlayer* mdp = nullptr;  // video shows only
 
   // Fields.
   std::unique_ptr<TSaverBase> Saver;
