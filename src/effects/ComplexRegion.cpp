@@ -12,31 +12,25 @@ constexpr Rect kResetBounds{kMax, kMax, -kMax, -kMax};
 }  // namespace
 
 void TComplexRegion::Clear() {
-  rgnData_.reset();
-  nextRect_ = nullptr;
+  rgnData_ = {};
   capacity_ = 0;
   count_ = 0;
   bounds_ = kResetBounds;
 }
 
 void TComplexRegion::Grow() {
-  const std::int32_t capacity = capacity_ + kGrowth;
-  std::unique_ptr<Rect[]> data;
   try {
-    data = std::make_unique<Rect[]>(static_cast<std::size_t>(capacity));
+    rgnData_.resize(static_cast<std::size_t>(capacity_ + kGrowth));
   } catch (const std::bad_alloc&) {
     throw EOutOfMemory("Out of memory");
   }
-  std::copy_n(rgnData_.get(), count_, data.get());
-  rgnData_ = std::move(data);
-  capacity_ = capacity;
-  nextRect_ = rgnData_.get() + count_;
+  capacity_ += kGrowth;
 }
 
 void TComplexRegion::AddRect(std::int32_t Left, std::int32_t Top, std::int32_t Right,
                              std::int32_t Bottom) {
   if (count_ == capacity_) Grow();
-  *nextRect_++ = {Left, Top, Right, Bottom};
+  rgnData_[static_cast<std::size_t>(count_)] = {Left, Top, Right, Bottom};
   ++count_;
   bounds_.left = std::min(bounds_.left, Left);
   bounds_.top = std::min(bounds_.top, Top);
@@ -45,6 +39,6 @@ void TComplexRegion::AddRect(std::int32_t Left, std::int32_t Top, std::int32_t R
 }
 
 std::optional<Region> TComplexRegion::CreateRegion() const {
-  if (!rgnData_) return std::nullopt;
+  if (capacity_ == 0) return std::nullopt;
   return Region::FromRects(Rects());
 }

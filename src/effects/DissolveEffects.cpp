@@ -62,6 +62,22 @@ void Select(Pixel* screen, const Pixel* picture, Lanes seeds, int32_t flippedLim
   std::memcpy(screen, &out, sizeof out);
 }
 
+// Takes the new pixel wherever the mask is all ones and keeps the old one where it is zero.
+void SelectMasked(Pixel* screen, const Pixel* picture, const Pixel* mask, int32_t n) {
+  int32_t x = 0;
+  for (; x + kGroup <= n; x += kGroup) {
+    Lanes take;
+    Lanes oldPixels;
+    Lanes newPixels;
+    std::memcpy(&take, mask + x, sizeof take);
+    std::memcpy(&oldPixels, screen + x, sizeof oldPixels);
+    std::memcpy(&newPixels, picture + x, sizeof newPixels);
+    const Lanes out = (newPixels & take) | (oldPixels & ~take);
+    std::memcpy(screen + x, &out, sizeof out);
+  }
+  for (; x < n; ++x) screen[x] = (picture[x] & mask[x]) | (screen[x] & ~mask[x]);
+}
+
 // Copies the pixels of one row of the pixel block whose numbers are below the progress, and
 // advances the seed past the row.
 void DissolveRow(Pixel* screen, const Pixel* picture, int32_t W, uint32_t& seed, uint32_t limit,
@@ -112,17 +128,22 @@ void Dissolve(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32
 
 void RandomBarsHorizontal(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
                           int32_t, int32_t Progress) {
+  // Row k of the block (from the bottom) draws the k-th number; the rows are then copied in
+  // memory order.
   RandomGenerator generator(static_cast<uint32_t>(W + H));
-  for (int32_t k = 0; k < H; ++k) {
-    if (generator.Random(100) < Progress) std::copy_n(Picture.BlockRow(k), W, Screen.BlockRow(k));
+  std::vector<bool> take(static_cast<std::size_t>(H));
+  for (int32_t k = 0; k < H; ++k)
+    take[static_cast<std::size_t>(k)] = generator.Random(100) < Progress;
+  for (int32_t y = 0; y < H; ++y) {
+    if (take[static_cast<std::size_t>(H - 1 - y)]) std::copy_n(Picture.Row(y), W, Screen.Row(y));
   }
 }
 
 void RandomBarsVertical(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
                         int32_t, int32_t Progress) {
+  // Column x draws the x-th number; the chosen columns are then copied row by row.
   RandomGenerator generator(static_cast<uint32_t>(W + H));
-  for (int32_t x = 0; x < W; ++x) {
-    if (generator.Random(100) >= Progress) continue;
-    for (int32_t y = 0; y < H; ++y) Screen.Row(y)[x] = Picture.Row(y)[x];
-  }
+  std::vector<Pixel> mask(static_cast<std::size_t>(W));
+  for (Pixel& m : mask) m = generator.Random(100) < Progress ? ~Pixel{0} : Pixel{0};
+  for (int32_t y = 0; y < H; ++y) SelectMasked(Screen.Row(y), Picture.Row(y), mask.data(), W);
 }
