@@ -4,6 +4,7 @@
 #include "host/ItemOrder.h"
 #include "host/ShowSaver.h"
 #include "platform/Random.h"
+#include "transition/TransitionView.h"
 #include "ui/ShutdownComputer.h"
 
 void TfrmShowSaver::PlayRes() {
@@ -36,6 +37,9 @@ void TfrmShowSaver::PlayRes() {
   switch (kind) {
     // The players add their kinds here: ikPicture PlayPicture, ikFlash PlayFlash,
     // ikVideo PlayVideo, ikWebsite PlayWebsite. Any other kind plays nothing.
+    case ikPicture:
+      PlayPicture();
+      break;
     case ikVideo:
       PlayVideo();
       break;
@@ -56,7 +60,8 @@ void TfrmShowSaver::StopAny() {
   TraceLine = "1";
   // The Flash player stops and hides FlashMovie here.
   TraceLine = "2";
-  // The picture player stops the transition and hides TransitionView1 here.
+  TransitionView1->StopTransition();
+  TransitionView1->hide();
   TraceLine = "3";
   // The website player parks WebBrowser1 here.
   TraceLine = "4";

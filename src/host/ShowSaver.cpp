@@ -18,7 +18,9 @@
 #include "platform/Mci.h"
 #include "platform/TickCount.h"
 #include "players/MediaPlayer.h"
+#include "players/PicManager.h"
 #include "showdata/PlayerTrailer.h"
+#include "transition/TransitionView.h"
 #include "ui/CloseButtonPictures.h"
 #include "ui/KRVButton.h"
 
@@ -77,7 +79,15 @@ void TfrmShowSaver::CreateComponents() {
   pnVedeo = new QWidget(this);
   pnVedeo->hide();
 
-  // TransitionView1 (the picture player's view) is created here.
+  TransitionView1 = new TTransitionView(this);
+  TransitionView1->hide();
+  TransitionView1->SetBgMode(bmNone);
+  TransitionView1->SetCenter(true);
+  TransitionView1->SetColor(0x000080);  // clMaroon
+  TransitionView1->SetStyle(0);
+  TransitionView1->OnProgress = [this](TCustomTransitionView* sender) {
+    TransitionView1Progress(sender);
+  };
 
   pnWebPreView = new QWidget(this);
   pnWebPreView->hide();
@@ -142,7 +152,8 @@ void TfrmShowSaver::FormShow() {
   TraceLine = "4";
   StartCursor = QCursor::pos();
   TraceLine = "5";
-  // The picture and Flash players create PicManager and FlashManager here.
+  PicManager = std::make_unique<TPicManager>();
+  // The Flash player creates FlashManager here.
   TraceLine = "6";
   StartTick = GetTickCount();
   TraceLine = "7";
@@ -181,8 +192,9 @@ void TfrmShowSaver::FormShow() {
     return;
   }
   TraceLine = "12";
-  // The picture and Flash players hand the client rectangle and the data folder to their
-  // managers here.
+  PicManager->SetClientRect(Rect{0, 0, width(), height()});
+  PicManager->SetWorkFolder(folder);
+  // The Flash player hands the data folder to FlashManager here.
   TraceLine = "13";
   SetColor(ShowColor(Saver->BackColor()));
   TraceLine = "14";
@@ -231,7 +243,8 @@ void TfrmShowSaver::ExitSaver(std::string_view trigger) {
   TraceLine = "3";
   // The Flash and website players free FlashMovie and WebBrowser1 here.
   TraceLine = "4";
-  // The picture and Flash players free PicManager and FlashManager here.
+  PicManager.reset();
+  // The Flash player frees FlashManager here.
   TraceLine = "5";
   Saver.reset();
   TraceLine = "6";

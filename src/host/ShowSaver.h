@@ -17,6 +17,8 @@ class QTimer;
 class TMediaPlayer;
 class TApplicationEvents;
 class TKRVButton;
+class TPicManager;
+class TTransitionView;
 
 // How a show window is made: which player copy names its show, and which monitor it covers.
 struct TShowWindowOptions {
@@ -64,6 +66,10 @@ class TfrmShowSaver : public QWidget {
   void PlayVideo();
   void mdpNotify(QObject* sender);
 
+  // Picture items (players/PlayPicture.cpp).
+  void PlayPicture();
+  void TransitionView1Progress(QObject* sender);
+
   // Error reports: the handler of every unhandled error of the process, and the players' own.
   void AppException(QObject* sender, const std::exception& error);
   void ReportPlayerError(const std::exception& error);
@@ -73,6 +79,7 @@ class TfrmShowSaver : public QWidget {
 
   // Components.
   QWidget* pnVedeo = nullptr;
+  TTransitionView* TransitionView1 = nullptr;
   QWidget* pnWebPreView = nullptr;
   QLabel* lblWebsitePre = nullptr;
   TKRVButton* KRVButton1 = nullptr;
@@ -83,6 +90,7 @@ class TfrmShowSaver : public QWidget {
 
   // Fields.
   std::unique_ptr<TSaverBase> Saver;
+  std::unique_ptr<TPicManager> PicManager;
   std::string TraceLine;
   std::string TraceFunction;
   QPoint StartCursor;

@@ -49,6 +49,7 @@ class TPicManager {
 // The name of the prepared file of item index in folder (which ends in a separator).
 std::string PreparedPictureName(const std::string& folder, int index);
 
-// folder (with a separator added when it lacks one) when a file can be created in it; otherwise this show's folder under the user's cache
-// folder ($XDG_CACHE_HOME, or ~/.cache), created when missing. Both end in a separator.
+// folder, with a separator added when it lacks one, when a file can be created in it;
+// otherwise this show's folder under the user's cache folder ($XDG_CACHE_HOME, or ~/.cache),
+// created when missing. Both end in a separator.
 std::string WritableWorkFolder(const std::string& folder);
