@@ -8,6 +8,7 @@
 #include "RevealChecks.h"
 #include "platform/MulDiv.h"
 #include "platform/Random.h"
+#include "raster/Blit.h"
 
 namespace {
 
@@ -78,6 +79,43 @@ TEST(Push, RightAndSqueezeRightAtAQuarter) {
   EXPECT_EQ(ColumnOf(squeeze.PixelAt(160, 0)), 0);
   EXPECT_GE(ColumnOf(squeeze.PixelAt(639, 0)), 638);
   EXPECT_EQ(squeeze.PixelAt(0, 0), Tag(480, 0, kNew));
+}
+
+// Every push equals its two copies made from a separate copy of the old picture: the move
+// within the screen reads its whole source before writing.
+TEST(Push, EveryStyleMatchesCopiesFromTheOldPicture) {
+  const int w = 37;
+  const int h = 23;
+  const Bitmap old = Tagged(w, h, kOld);
+  const Bitmap picture = Tagged(w, h, kNew);
+  for (const int progress : {1, 25, 50, 77, 99}) {
+    const ProgressPixels p = ProgressToPixels(w, h, progress);
+    const int X = p.x;
+    const int Y = p.y;
+    Bitmap expected[8] = {old.Clone(), old.Clone(), old.Clone(), old.Clone(),
+                          old.Clone(), old.Clone(), old.Clone(), old.Clone()};
+    BitBlt(expected[0], X, 0, w - X, h, old, 0, 0);
+    BitBlt(expected[0], 0, 0, X, h, picture, w - X, 0);
+    BitBlt(expected[1], 0, 0, w - X, h, old, X, 0);
+    BitBlt(expected[1], w - X, 0, X, h, picture, 0, 0);
+    StretchBlt(expected[2], X, 0, w - X, h, old, 0, 0, w, h);
+    BitBlt(expected[2], 0, 0, X, h, picture, w - X, 0);
+    StretchBlt(expected[3], 0, 0, w - X, h, old, 0, 0, w, h);
+    BitBlt(expected[3], w - X, 0, X, h, picture, 0, 0);
+    BitBlt(expected[4], 0, Y, w, h - Y, old, 0, 0);
+    BitBlt(expected[4], 0, 0, w, Y, picture, 0, h - Y);
+    BitBlt(expected[5], 0, 0, w, h - Y, old, 0, Y);
+    BitBlt(expected[5], 0, h - Y, w, Y, picture, 0, 0);
+    StretchBlt(expected[6], 0, Y, w, h - Y, old, 0, 0, w, h);
+    BitBlt(expected[6], 0, 0, w, Y, picture, 0, h - Y);
+    StretchBlt(expected[7], 0, 0, w, h - Y, old, 0, 0, w, h);
+    BitBlt(expected[7], 0, h - Y, w, Y, picture, 0, 0);
+    for (int i = 0; i < 8; ++i) {
+      const Bitmap frame = RunEffect(128 + i, old, picture, progress);
+      ASSERT_EQ(std::memcmp(frame.Bits(), expected[i].Bits(), frame.Stride() * h), 0)
+          << "style " << 128 + i << " at " << progress;
+    }
+  }
 }
 
 TEST(Blinds, VerticalSlatsOpenAboutTheirCentres) {
