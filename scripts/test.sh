@@ -16,6 +16,13 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
+echo "== transition view under the sanitizers (its start/stop stress test among them)"
+cmake -S . -B build-asan-transition -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSHOWSAVER_SANITIZE=ON \
+  -DSHOWSAVER_BENCH=OFF >/dev/null
+cmake --build build-asan-transition -j "$jobs" --target TransitionViewTest TransitionDriverTest
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 xvfb-run -a -s "-screen 0 1600x1200x24" \
+  ctest --test-dir build-asan-transition -R '^transition[.]Transition' --output-on-failure
+
 if [ -d fuzz ] && [ -f fuzz/CMakeLists.txt ]; then
   echo "== fuzz targets, a short run each"
   CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -10,10 +10,10 @@
 #include <exception>
 
 #include "effects/FrameComposer.h"
-#include "platform/MulDiv.h"
 #include "platform/TickCount.h"
 #include "transition/AnimateThread.h"
 #include "transition/BitmapImage.h"
+#include "transition/FrameStep.h"
 #include "transition/PictureRect.h"
 #include "transition/TransitionEvents.h"
 #include "transition/TransitionView.h"
@@ -129,13 +129,7 @@ std::int64_t TCustomTransitionView::FrameDeadline(const StepResult& frame) const
 }
 
 int TCustomTransitionView::NextStep(const StepResult& frame, int step) const {
-  const int delay = delay_;
-  if (delay - frame.elapsedMs >= 0) return step_;
-  if (!exactTiming_) return step;
-  // With no delay every frame is late; a proportional step would divide by zero.
-  if (delay == 0) return step_;
-  const int scaled = MulDiv(step_, frame.elapsedMs, delay);
-  return scaled < 1 || scaled > 100 ? 100 : scaled;
+  return NextFrameStep(step_, step, delay_, frame.elapsedMs, exactTiming_);
 }
 
 void TCustomTransitionView::RunInlineLoop() {

@@ -13,6 +13,7 @@
 #include "effects/FrameComposer.h"
 #include "platform/Errors.h"
 #include "transition/BitmapImage.h"
+#include "transition/FrameStep.h"
 #include "transition/TransitionTestSupport.h"
 
 namespace {
@@ -102,7 +103,7 @@ class TransitionDriverTest : public QObject {
     QVERIFY(entries.back().onUiThread);
     QVERIFY(entries[entries.size() - 2].onUiThread);
     // 24 waits of 40 ms between 25 frames.
-    QVERIFY2(took >= 24 * 40 - 5 && took < 3000, qPrintable(QString::number(took)));
+    QVERIFY2(took >= 24 * 40 - 5, qPrintable(QString::number(took)));
     QVERIFY(!view->Running());
     QVERIFY(SameImage(view->ScreenImage(), view->Picture().Graphic()));
   }
@@ -130,20 +131,45 @@ class TransitionDriverTest : public QObject {
     QCOMPARE(view->ScreenImage().pixelColor(10, 10), reverse ? kOld : kNew);
   }
 
-  // A frame that takes 100 ms against a Delay of 40: the next step is MulDiv(4, 100, 40) = 10
-  // with ExactTiming, and stays 4 without. With Delay 0 the step always stays Step.
+  void nextFrameStep_data() {
+    QTest::addColumn<int>("currentStep");
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("elapsed");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("frame in time") << 10 << 40 << 40 << true << 4;
+    QTest::newRow("late, exact: MulDiv(4, 100, 40)") << 4 << 40 << 100 << true << 10;
+    QTest::newRow("late, exact, rounded") << 4 << 40 << 45 << true << 5;
+    QTest::newRow("late, plain: step kept") << 7 << 40 << 100 << false << 7;
+    QTest::newRow("no delay, exact: Step") << 4 << 0 << 25 << true << 4;
+    QTest::newRow("very late: at most 100") << 4 << 1 << 100000 << true << 100;
+  }
+  void nextFrameStep() {
+    QFETCH(int, currentStep);
+    QFETCH(int, delay);
+    QFETCH(int, elapsed);
+    QFETCH(bool, exact);
+    QFETCH(int, expected);
+    QCOMPARE(NextFrameStep(4, currentStep, delay, elapsed, exact), expected);
+  }
+
+  // A frame that takes at least 100 ms against a Delay of 40 enlarges the next step to
+  // MulDiv(4, elapsed, 40) >= 10 with ExactTiming (a little more on a busy machine), and leaves
+  // it at 4 without. With Delay 0 the step always stays Step.
   void exactTimingEnlargesTheStepAfterASlowFrame_data() {
     QTest::addColumn<bool>("exact");
     QTest::addColumn<int>("delay");
-    QTest::addColumn<int>("secondStep");
-    QTest::newRow("exact timing") << true << 40 << 10;
-    QTest::newRow("plain timing") << false << 40 << 4;
-    QTest::newRow("exact timing, no delay") << true << 0 << 4;
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("exact timing") << true << 40 << 10 << 14;
+    QTest::newRow("plain timing") << false << 40 << 4 << 4;
+    QTest::newRow("exact timing, no delay") << true << 0 << 4 << 4;
   }
   void exactTimingEnlargesTheStepAfterASlowFrame() {
     QFETCH(bool, exact);
     QFETCH(int, delay);
-    QFETCH(int, secondStep);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
     auto view = MakeView();
     view->SetExactTiming(exact);
     view->SetDelay(static_cast<std::uint16_t>(delay));
@@ -157,8 +183,8 @@ class TransitionDriverTest : public QObject {
     const auto values = log.Progresses();
     QVERIFY(values.size() >= 3);
     QCOMPARE(values[0], 4);
-    QCOMPARE(values[1] - values[0], secondStep);
-    QCOMPARE(values[2] - values[1], 4);  // back to Step once frames fit again
+    QVERIFY2(values[1] - values[0] >= lowest && values[1] - values[0] <= highest,
+             qPrintable(QString::number(values[1] - values[0])));
     QCOMPARE(values.back(), 100);
   }
 
