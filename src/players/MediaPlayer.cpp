@@ -2,6 +2,9 @@
 
 #include <mpv/client.h>
 
+#include <QPlatformSurfaceEvent>
+#include <QWindow>
+
 #include <cmath>
 
 #include "platform/Errors.h"
@@ -41,8 +44,9 @@ std::int32_t Milliseconds(double seconds) {
 
 }  // namespace
 
-// The native window libmpv draws into. It releases the player before its window goes, in
-// whichever order the panel and the component are destroyed.
+// The native window libmpv draws into. It releases the player before its window goes: when
+// the surface is destroyed, in whichever order the panel and the component are, and when its
+// native window is, as closing the show window does.
 class TVideoSurface : public QWidget {
  public:
   TVideoSurface(QWidget* display, TMediaPlayer* player) : QWidget(display), player_(player) {
@@ -52,6 +56,19 @@ class TVideoSurface : public QWidget {
   }
   ~TVideoSurface() override {
     if (player_) player_->ReleasePlayer();
+  }
+  // The native window's id, watched from now on.
+  WId WatchedWinId() {
+    const WId id = winId();
+    windowHandle()->installEventFilter(this);
+    return id;
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::PlatformSurface && player_ &&
+        static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+            QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
+      player_->ReleasePlayer();
+    return QWidget::eventFilter(watched, event);
   }
   QPointer<TMediaPlayer> player_;
 };
@@ -81,7 +98,7 @@ void TMediaPlayer::SetDisplay(QWidget* display) {
 
 void TMediaPlayer::MakePlayer() {
   auto options = DefaultOptions();
-  if (surface_) options.emplace_back("wid", std::to_string(surface_->winId()));
+  if (surface_) options.emplace_back("wid", std::to_string(surface_->WatchedWinId()));
   const auto& extra = ExtraOptions();
   options.insert(options.end(), extra.begin(), extra.end());
   player_ = std::make_unique<MpvPlayer>(options);

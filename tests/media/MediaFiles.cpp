@@ -106,6 +106,21 @@ void WriteY4m(const std::string& path, int width, int height, int frames) {
   }
 }
 
+void WriteSolidY4m(const std::string& path, int width, int height, int frames, std::uint8_t y,
+                   std::uint8_t cb, std::uint8_t cr) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << "YUV4MPEG2 W" << width << " H" << height << " F25:1 Ip A1:1 C420jpeg\n";
+  const std::size_t luma = static_cast<std::size_t>(width) * height;
+  const std::size_t chroma = static_cast<std::size_t>((width + 1) / 2) * ((height + 1) / 2);
+  std::string frame(luma, static_cast<char>(y));
+  frame.append(chroma, static_cast<char>(cb));
+  frame.append(chroma, static_cast<char>(cr));
+  for (int f = 0; f < frames; ++f) {
+    out << "FRAME\n";
+    out.write(frame.data(), static_cast<std::streamsize>(frame.size()));
+  }
+}
+
 void WriteTruncated(const std::string& source, const std::string& target, std::size_t size) {
   std::ifstream in(source, std::ios::binary);
   std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};

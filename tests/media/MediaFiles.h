@@ -14,6 +14,9 @@ std::vector<std::uint8_t> MidiData(int notes);
 std::vector<std::uint8_t> RmidData(const std::vector<std::uint8_t>& midi);
 // Uncompressed YUV 4:2:0 video (YUV4MPEG2) of frames at 25 frames per second.
 void WriteY4m(const std::string& path, int width, int height, int frames);
+// The same in one colour, given as limited-range Y, Cb and Cr.
+void WriteSolidY4m(const std::string& path, int width, int height, int frames, std::uint8_t y,
+                   std::uint8_t cb, std::uint8_t cr);
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 void WriteText(const std::string& path, const std::string& text);
