@@ -1,10 +1,12 @@
 // Pacing and painting of the transition view at full-screen sizes.
 //
-// For each size and Delay, one threaded transition with Step 1 (100 frames): frames per second
-// and the spread of the periods between frame starts. Then the cost of painting one frame,
-// compared in the same run with a plain widget that paints the same image over its whole area:
-// once as an on-screen repaint (paint and flush to the display) and once rendered into an image
-// (the painting alone).
+// First the machine's own pacing: a plain thread sleeping to 40 ms deadlines. Then, for each
+// size and Delay, one threaded transition with Step 1 (100 frames): frames per second, the
+// spread of the periods between frames (stamped when each frame's effect begins, after the old
+// picture has been copied), and the median time to compose a frame and to have it shown. Then the
+// cost of painting one frame, compared in the same run with a plain widget that paints the same
+// image over its whole area: once as an on-screen repaint (paint and flush to the display) and once
+// rendered into an image (the painting alone).
 //
 //   transition_pacing [--style N] [--sizes 1920x1080,3840x2160] [--repeats N]
 // Needs a display at least as large as the largest size (scripts: bench/transition/pacing.sh).
@@ -13,9 +15,12 @@
 #include <QElapsedTimer>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QStackedLayout>
 #include <QThread>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 #include "platform/TickCount.h"
@@ -83,10 +88,16 @@ void Pacing(QSize size, int delay, int style) {
   view.StartTransition();
   RunUntilStopped(view);
 
-  std::vector<std::int64_t> starts;
-  starts.reserve(128);
+  // Stamps of each frame on the worker: composing begins, composing ends, the frame is shown.
+  std::vector<std::int64_t> starts, composed, shown;
   view.OnBeforeNewFrame = [&starts](TCustomTransitionView*, const Bitmap&, Bitmap&) {
     starts.push_back(static_cast<std::int64_t>(HighResolutionCounter()));
+  };
+  view.OnAfterNewFrame = [&composed](TCustomTransitionView*, const Bitmap&, Bitmap&) {
+    composed.push_back(static_cast<std::int64_t>(HighResolutionCounter()));
+  };
+  view.OnProgress = [&shown](TCustomTransitionView*) {
+    shown.push_back(static_cast<std::int64_t>(HighResolutionCounter()));
   };
   view.SetStep(1);
   view.SetDelay(static_cast<std::uint16_t>(delay));
@@ -94,8 +105,12 @@ void Pacing(QSize size, int delay, int style) {
   view.StartTransition();
   RunUntilStopped(view);
 
-  std::vector<double> periods;
+  std::vector<double> periods, composing, showing;
   for (size_t i = 1; i < starts.size(); ++i) periods.push_back((starts[i] - starts[i - 1]) / 1e6);
+  for (size_t i = 0; i < shown.size(); ++i) {
+    composing.push_back((composed[i] - starts[i]) / 1e6);
+    showing.push_back((shown[i] - composed[i]) / 1e6);
+  }
   const double total = (starts.back() - starts.front()) / 1e6;
   const double fps = 1000.0 * static_cast<double>(periods.size()) / total;
   const auto within = std::count_if(periods.begin(), periods.end(),
@@ -107,7 +122,31 @@ void Pacing(QSize size, int delay, int style) {
       *std::min_element(periods.begin(), periods.end()), Percentile(periods, 0.05), Median(periods),
       Percentile(periods, 0.95), *std::max_element(periods.begin(), periods.end()));
   if (delay > 0) std::printf("  within %d±5: %td/%zu", delay, within, periods.size());
-  std::printf("\n");
+  std::printf("  (median compose %.2f, show %.2f)\n", Median(composing), Median(showing));
+}
+
+// The machine's own pacing for comparison: a plain thread that sleeps until each 40 ms
+// deadline, measured from each period's start like the view's frame loop.
+void SleepingThreadPacing() {
+  std::vector<std::int64_t> starts;
+  std::thread thread([&starts] {
+    for (int i = 0; i < 100; ++i) {
+      const auto start = std::chrono::steady_clock::now();
+      starts.push_back(static_cast<std::int64_t>(HighResolutionCounter()));
+      std::this_thread::sleep_until(start + std::chrono::milliseconds(40));
+    }
+  });
+  thread.join();
+  std::vector<double> periods;
+  for (size_t i = 1; i < starts.size(); ++i) periods.push_back((starts[i] - starts[i - 1]) / 1e6);
+  const auto within =
+      std::count_if(periods.begin(), periods.end(), [](double p) { return p >= 35 && p <= 45; });
+  std::printf(
+      "plain sleeping thread, 40 ms: period ms: min %6.2f  p5 %6.2f  median %6.2f  p95 %6.2f"
+      "  max %6.2f  within 40±5: %td/%zu\n",
+      *std::min_element(periods.begin(), periods.end()), Percentile(periods, 0.05), Median(periods),
+      Percentile(periods, 0.95), *std::max_element(periods.begin(), periods.end()), within,
+      periods.size());
 }
 
 // Milliseconds per call, the median of repeats blocks of rounds calls each.
@@ -125,38 +164,43 @@ std::vector<double> TimeBlocks(int repeats, int rounds, Fn&& fn) {
 
 void PaintCost(QSize size, int style, int repeats) {
   const QImage picture = Gradient(size, QColor(170, 40, 20), QColor(255, 200, 60));
-  TTransitionView view;
-  view.SetBgMode(bmNone);
-  view.SetStyle(style);
-  view.SetManual(true);
-  view.Picture().SetGraphic(picture);
-  PlainImageWidget plain(picture);
+  // One window holds both widgets in turn, so that both repaints flush the same window.
+  QWidget window;
+  auto* stack = new QStackedLayout(&window);
+  stack->setContentsMargins(0, 0, 0, 0);
+  auto* view = new TTransitionView;
+  auto* plain = new PlainImageWidget(picture);
+  stack->addWidget(view);
+  stack->addWidget(plain);
+  view->SetBgMode(bmNone);
+  view->SetStyle(style);
+  view->SetManual(true);
+  view->Picture().SetGraphic(picture);
+  ShowAt(window, size);
+  view->StartTransition();
+  view->SetProgress(100);  // both widgets now show the same picture
 
-  // On screen, one window at a time, blocks interleaved.
-  std::vector<double> viewOnScreen;
-  std::vector<double> plainOnScreen;
-  for (int r = 0; r < repeats; ++r) {
-    ShowAt(view, size);
-    if (!view.Running()) {
-      view.StartTransition();
-      view.SetProgress(50);
-    }
-    for (double t : TimeBlocks(1, 20, [&] { view.repaint(view.DisplayRect()); }))
-      viewOnScreen.push_back(t);
-    view.hide();
-    ShowAt(plain, size);
-    for (double t : TimeBlocks(1, 20, [&] { plain.repaint(); })) plainOnScreen.push_back(t);
-    plain.hide();
-  }
-  // Painting alone, into an image of the window's size.
+  // Blocks of 5 calls, alternating between the two widgets.
+  constexpr int kRounds = 5;
+  std::vector<double> viewOnScreen, plainOnScreen, viewRender, plainRender;
   QImage target(size, QImage::Format_RGB32);
-  std::vector<double> viewRender;
-  std::vector<double> plainRender;
   for (int r = 0; r < repeats; ++r) {
-    for (double t : TimeBlocks(1, 20, [&] { view.render(&target); })) viewRender.push_back(t);
-    for (double t : TimeBlocks(1, 20, [&] { plain.render(&target); })) plainRender.push_back(t);
+    stack->setCurrentWidget(view);
+    QApplication::processEvents();
+    for (double t : TimeBlocks(1, kRounds, [&] { view->repaint(view->DisplayRect()); })) {
+      viewOnScreen.push_back(t);
+    }
+    stack->setCurrentWidget(plain);
+    QApplication::processEvents();
+    for (double t : TimeBlocks(1, kRounds, [&] { plain->repaint(); })) plainOnScreen.push_back(t);
+    for (double t : TimeBlocks(1, kRounds, [&] { view->render(&target); })) viewRender.push_back(t);
+    for (double t : TimeBlocks(1, kRounds, [&] { plain->render(&target); }))
+      plainRender.push_back(t);
   }
-  view.StopTransition();
+  target.fill(Qt::black);
+  view->render(&target);
+  if (target != picture) std::printf("the view did not render its picture\n");
+  view->StopTransition();
   const double vs = Median(viewOnScreen), ps = Median(plainOnScreen);
   const double vr = Median(viewRender), pr = Median(plainRender);
   std::printf(
@@ -173,11 +217,12 @@ int main(int argc, char** argv) {
   parser.addHelpOption();
   const QCommandLineOption effect("effect", "Effect to run.", "n", "51");
   const QCommandLineOption sizes("sizes", "Window sizes.", "list", "1920x1080,3840x2160");
-  const QCommandLineOption repeats("repeats", "Blocks per paint measurement.", "n", "10");
+  const QCommandLineOption repeats("repeats", "Blocks per paint measurement.", "n", "40");
   parser.addOptions({effect, sizes, repeats});
   parser.process(app);
   const int style = parser.value(effect).toInt();
   std::printf("transition view pacing, effect %d, threaded, Step 1 (100 frames)\n", style);
+  SleepingThreadPacing();
   for (const QString& text : parser.value(sizes).split(',')) {
     const QStringList wh = text.split('x');
     const QSize size(wh.value(0).toInt(), wh.value(1).toInt());
