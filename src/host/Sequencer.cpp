@@ -4,6 +4,8 @@
 #include "host/ItemOrder.h"
 #include "host/ShowSaver.h"
 #include "platform/Random.h"
+#include "players/FlashControl.h"
+#include "players/WebBrowser.h"
 #include "transition/TransitionView.h"
 #include "ui/ShutdownComputer.h"
 
@@ -37,6 +39,12 @@ void TfrmShowSaver::PlayRes() {
   switch (kind) {
     // The players add their kinds here: ikPicture PlayPicture, ikFlash PlayFlash,
     // ikVideo PlayVideo, ikWebsite PlayWebsite. Any other kind plays nothing.
+    case ikFlash:
+      PlayFlash();
+      break;
+    case ikWebsite:
+      PlayWebsite();
+      break;
     case ikPicture:
       PlayPicture();
       break;
@@ -58,12 +66,19 @@ void TfrmShowSaver::Timer1Timer() { PlayRes(); }
 void TfrmShowSaver::StopAny() {
   TraceFunction = "StopAny";
   TraceLine = "1";
-  // The Flash player stops and hides FlashMovie here.
+  if (FlashMovie) {
+    FlashMovie->Stop();
+    FlashMovie->StopPlay();
+    FlashMovie->hide();
+  }
   TraceLine = "2";
   TransitionView1->StopTransition();
   TransitionView1->hide();
   TraceLine = "3";
-  // The website player parks WebBrowser1 here.
+  if (WebBrowser1) {
+    WebBrowser1->SetAlignNone();
+    WebBrowser1->move(WebBrowser1->x(), -2000);
+  }
   TraceLine = "4";
   VideoPlaying = false;
   pnVedeo->hide();

@@ -1,5 +1,6 @@
 #include "host/ShowSaver.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QResizeEvent>
@@ -17,6 +18,9 @@
 #include "platform/CursorCount.h"
 #include "platform/Mci.h"
 #include "platform/TickCount.h"
+#include "players/FlashControl.h"
+#include "players/WebBrowser.h"
+#include "players/swf/FlashManager.h"
 #include "players/MediaPlayer.h"
 #include "players/PicManager.h"
 #include "showdata/PlayerTrailer.h"
@@ -122,7 +126,7 @@ void TfrmShowSaver::CreateComponents() {
   timeFlash = new QTimer(this);
   timeFlash->setObjectName("timeFlash");
   timeFlash->setInterval(80);
-  // The Flash player connects timeFlash to timeFlashTimer here.
+  connect(timeFlash, &QTimer::timeout, this, &TfrmShowSaver::timeFlashTimer);
 
   ApplicationEvents1 = new TApplicationEvents(this);
 }
@@ -146,14 +150,15 @@ void TfrmShowSaver::FormShow() {
     app->SetExceptionHandler(
         this, [this](QObject* sender, const std::exception& error) { AppException(sender, error); });
   TraceLine = "2";
-  // The Flash and website players clear FlashMovie and WebBrowser1 here.
+  FlashMovie = nullptr;
+  WebBrowser1 = nullptr;
   TraceLine = "3";
   if (!IsPreview) setWindowState(windowState() | Qt::WindowFullScreen);
   TraceLine = "4";
   StartCursor = QCursor::pos();
   TraceLine = "5";
   PicManager = std::make_unique<TPicManager>();
-  // The Flash player creates FlashManager here.
+  FlashManager = std::make_unique<TFlashManager>();
   TraceLine = "6";
   StartTick = GetTickCount();
   TraceLine = "7";
@@ -175,6 +180,15 @@ void TfrmShowSaver::FormShow() {
   if (Saver->ItemCount() > 0) {
     switch (Saver->ItemKind(0)) {
       // The Flash, video and website players create their component here.
+      case ikFlash:
+        FlashMovie = new TFlashControl(this);
+        break;
+      case ikWebsite:
+        WebBrowser1 = new TWebBrowser(this);
+        connect(WebBrowser1, &TWebBrowser::DocumentComplete, this, [this](const QString& address) {
+          WebBrowser1DocumentComplete(WebBrowser1, address);
+        });
+        break;
       case ikVideo:
         mdp = new TMediaPlayer(this);
         mdp->setObjectName("Player_1");
@@ -194,7 +208,7 @@ void TfrmShowSaver::FormShow() {
   TraceLine = "12";
   PicManager->SetClientRect(Rect{0, 0, width(), height()});
   PicManager->SetWorkFolder(folder);
-  // The Flash player hands the data folder to FlashManager here.
+  FlashManager->SetWorkFolder(folder);
   TraceLine = "13";
   SetColor(ShowColor(Saver->BackColor()));
   TraceLine = "14";
@@ -241,10 +255,13 @@ void TfrmShowSaver::ExitSaver(std::string_view trigger) {
   TraceLine = "2";
   StopAny();
   TraceLine = "3";
-  // The Flash and website players free FlashMovie and WebBrowser1 here.
+  delete FlashMovie;
+  FlashMovie = nullptr;
+  delete WebBrowser1;
+  WebBrowser1 = nullptr;
   TraceLine = "4";
   PicManager.reset();
-  // The Flash player frees FlashManager here.
+  FlashManager.reset();
   TraceLine = "5";
   Saver.reset();
   TraceLine = "6";
@@ -258,7 +275,8 @@ bool TfrmShowSaver::ApplicationEvents1Message(QObject* receiver, QEvent* event) 
   if (!Saver) return false;
   TInputEvent input = InputOf(receiver, event);
   if (input.kind == TInputKind::Other) return false;
-  // The Flash player marks clicks addressed to its movie here (input.toFlashMovie).
+  if (input.kind == TInputKind::LeftOrRightButtonDown && FlashMovie)
+    input.toFlashMovie = FlashMovie->OwnsReceiver(QApplication::widgetAt(input.globalPosition));
   const TExitSettings settings{Saver->ExitOnMouseMove(), Saver->ExitOnClick(), Saver->ExitOnKey(),
                                Saver->CloseButton()};
   switch (FilterInput(input, settings, StartCursor)) {

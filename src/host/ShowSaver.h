@@ -16,9 +16,12 @@ class QLabel;
 class QTimer;
 class TMediaPlayer;
 class TApplicationEvents;
+class TFlashControl;
+class TFlashManager;
 class TKRVButton;
 class TPicManager;
 class TTransitionView;
+class TWebBrowser;
 
 // How a show window is made: which player copy names its show, and which monitor it covers.
 struct TShowWindowOptions {
@@ -70,6 +73,14 @@ class TfrmShowSaver : public QWidget {
   void PlayPicture();
   void TransitionView1Progress(QObject* sender);
 
+  // Flash items (players/PlayFlash.cpp).
+  void PlayFlash();
+  void timeFlashTimer();
+
+  // Website items (players/PlayWebsite.cpp).
+  void PlayWebsite();
+  void WebBrowser1DocumentComplete(QObject* sender, const QString& address);
+
   // Error reports: the handler of every unhandled error of the process, and the players' own.
   void AppException(QObject* sender, const std::exception& error);
   void ReportPlayerError(const std::exception& error);
@@ -91,6 +102,7 @@ class TfrmShowSaver : public QWidget {
   // Fields.
   std::unique_ptr<TSaverBase> Saver;
   std::unique_ptr<TPicManager> PicManager;
+  std::unique_ptr<TFlashManager> FlashManager;
   std::string TraceLine;
   std::string TraceFunction;
   QPoint StartCursor;
@@ -100,6 +112,8 @@ class TfrmShowSaver : public QWidget {
   std::int32_t FlashFrameCount = 0;
   bool VideoPlaying = false;
   std::uint32_t StartTick = 0;
+  TFlashControl* FlashMovie = nullptr;  // Flash shows only
+  TWebBrowser* WebBrowser1 = nullptr;   // website shows only
   bool IsPreview = false;
 
   // The effect style of the item being started, for the log; players that draw one set it.

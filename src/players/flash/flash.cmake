@@ -30,3 +30,7 @@ foreach(file IN LISTS ruffle_files)
 endforeach()
 add_custom_target(ruffle_files DEPENDS ${ruffle_copies})
 add_dependencies(ss_webcontrols ruffle_files)
+
+# The show window's Flash and website players.
+target_sources(ss_players PRIVATE PlayFlash.cpp PlayWebsite.cpp)
+target_link_libraries(ss_players PUBLIC ss_host)
