@@ -16,17 +16,38 @@
 
 namespace {
 
-QByteArray ReadWholeFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw EFOpenError("Cannot open file \"" + path + "\". " + file.errorString().toStdString());
+// The file's bytes, mapped into memory while the object lives; read when it cannot be mapped.
+class FileBytes {
+ public:
+  explicit FileBytes(const std::string& path) : file_(QString::fromStdString(path)) {
+    if (!file_.open(QIODevice::ReadOnly)) {
+      throw EFOpenError("Cannot open file \"" + path + "\". " + file_.errorString().toStdString());
+    }
+    if (file_.size() > 0) mapped_ = file_.map(0, file_.size());
+    if (mapped_ == nullptr) {
+      copy_ = file_.readAll();
+      if (file_.error() != QFileDevice::NoError) {
+        throw EReadError("Cannot read file \"" + path + "\". " + file_.errorString().toStdString());
+      }
+    }
   }
-  QByteArray data = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    throw EReadError("Cannot read file \"" + path + "\". " + file.errorString().toStdString());
+  const std::uint8_t* Data() const {
+    return mapped_ ? mapped_ : reinterpret_cast<const std::uint8_t*>(copy_.constData());
   }
-  return data;
-}
+  std::size_t Size() const {
+    return mapped_ ? static_cast<std::size_t>(file_.size()) : static_cast<std::size_t>(copy_.size());
+  }
+  // The bytes without a copy, for Qt's readers.
+  QByteArray Bytes() const {
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(Data()),
+                                   static_cast<qsizetype>(Size()));
+  }
+
+ private:
+  QFile file_;
+  uchar* mapped_ = nullptr;
+  QByteArray copy_;
+};
 
 // Copies an image into a bitmap, putting its transparent parts over white, the colour of a
 // new bitmap it is drawn on.
@@ -97,13 +118,11 @@ Bitmap LoadPicture(const std::string& path, const ReductionFor& reduction) {
   if (!Exists(path)) {
     throw EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(ENOENT));
   }
-  const QByteArray data = ReadWholeFile(path);
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.constData());
-  const auto size = static_cast<std::size_t>(data.size());
-  if (ext == "jpg" || ext == "jpeg") return DecodeJpeg(bytes, size, reduction);
-  if (ext == "wmf") return RenderWindowsMetafile(bytes, size);
-  if (ext == "emf") return RenderEnhancedMetafile(bytes, size);
-  if (ext == "bmp") return ReadWithQt(data, "bmp", "Bitmap", false);
-  if (ext == "ico") return ReadWithQt(data, "ico", "Icon", true);
-  return ReadWithQt(data, "gif", "GIF", false);
+  const FileBytes file(path);
+  if (ext == "jpg" || ext == "jpeg") return DecodeJpeg(file.Data(), file.Size(), reduction);
+  if (ext == "wmf") return RenderWindowsMetafile(file.Data(), file.Size());
+  if (ext == "emf") return RenderEnhancedMetafile(file.Data(), file.Size());
+  if (ext == "bmp") return ReadWithQt(file.Bytes(), "bmp", "Bitmap", false);
+  if (ext == "ico") return ReadWithQt(file.Bytes(), "ico", "Icon", true);
+  return ReadWithQt(file.Bytes(), "gif", "GIF", false);
 }

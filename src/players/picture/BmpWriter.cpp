@@ -1,5 +1,6 @@
 #include "players/picture/BmpWriter.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -22,36 +23,49 @@ void Put32(std::uint8_t* at, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-std::vector<std::uint8_t> Encode(const Bitmap& bitmap) {
-  const std::size_t rowBytes = (static_cast<std::size_t>(bitmap.Width()) * 3 + 3) & ~std::size_t{3};
-  const std::size_t pixelBytes = rowBytes * static_cast<std::size_t>(bitmap.Height());
+std::size_t RowBytes(const Bitmap& bitmap) {
+  return (static_cast<std::size_t>(bitmap.Width()) * 3 + 3) & ~std::size_t{3};
+}
+
+std::array<std::uint8_t, kHeaderSize> Header(const Bitmap& bitmap) {
+  const std::size_t pixelBytes = RowBytes(bitmap) * static_cast<std::size_t>(bitmap.Height());
   if (kHeaderSize + pixelBytes > UINT32_MAX) throw EWriteError("Bitmap too large for a BMP file");
-  std::vector<std::uint8_t> file(kHeaderSize + pixelBytes);
-  std::uint8_t* h = file.data();
+  std::array<std::uint8_t, kHeaderSize> h{};
   h[0] = 'B';
   h[1] = 'M';
-  Put32(h + 2, static_cast<std::uint32_t>(file.size()));
-  Put32(h + 10, kHeaderSize);
-  Put32(h + 14, 40);
-  Put32(h + 18, static_cast<std::uint32_t>(bitmap.Width()));
-  Put32(h + 22, static_cast<std::uint32_t>(bitmap.Height()));
-  Put16(h + 26, 1);
-  Put16(h + 28, 24);
-  Put32(h + 34, static_cast<std::uint32_t>(pixelBytes));
-  Put32(h + 38, 3780);  // 96 pixels per inch
-  Put32(h + 42, 3780);
-  for (std::int32_t k = 0; k < bitmap.Height(); ++k) {
-    const Pixel* in = bitmap.BlockRow(k);
-    std::uint8_t* out = file.data() + kHeaderSize + static_cast<std::size_t>(k) * rowBytes;
-    for (std::int32_t x = 0; x < bitmap.Width(); ++x) {
-      const Pixel p = in[x];
-      out[0] = static_cast<std::uint8_t>(p);
-      out[1] = static_cast<std::uint8_t>(p >> 8);
-      out[2] = static_cast<std::uint8_t>(p >> 16);
-      out += 3;
-    }
+  Put32(&h[2], static_cast<std::uint32_t>(kHeaderSize + pixelBytes));
+  Put32(&h[10], kHeaderSize);
+  Put32(&h[14], 40);
+  Put32(&h[18], static_cast<std::uint32_t>(bitmap.Width()));
+  Put32(&h[22], static_cast<std::uint32_t>(bitmap.Height()));
+  Put16(&h[26], 1);
+  Put16(&h[28], 24);
+  Put32(&h[34], static_cast<std::uint32_t>(pixelBytes));
+  Put32(&h[38], 3780);  // 96 pixels per inch
+  Put32(&h[42], 3780);
+  return h;
+}
+
+// Row k of the bottom-up file, padded.
+void EncodeRow(const Bitmap& bitmap, std::int32_t k, std::uint8_t* out) {
+  const Pixel* in = bitmap.BlockRow(k);
+  for (std::int32_t x = 0; x < bitmap.Width(); ++x, out += 3) {
+    const Pixel p = in[x];
+    out[0] = static_cast<std::uint8_t>(p);
+    out[1] = static_cast<std::uint8_t>(p >> 8);
+    out[2] = static_cast<std::uint8_t>(p >> 16);
   }
-  return file;
+}
+
+bool WriteAll(const Bitmap& bitmap, std::FILE* out) {
+  const auto header = Header(bitmap);
+  if (std::fwrite(header.data(), 1, header.size(), out) != header.size()) return false;
+  std::vector<std::uint8_t> row(RowBytes(bitmap), 0);
+  for (std::int32_t k = 0; k < bitmap.Height(); ++k) {
+    EncodeRow(bitmap, k, row.data());
+    if (std::fwrite(row.data(), 1, row.size(), out) != row.size()) return false;
+  }
+  return true;
 }
 
 struct FileCloser {
@@ -61,12 +75,12 @@ struct FileCloser {
 }  // namespace
 
 void SaveBmp(const Bitmap& bitmap, const std::string& path) {
-  const std::vector<std::uint8_t> file = Encode(bitmap);
+  Header(bitmap);  // a bitmap too large fails before the file is made
   std::unique_ptr<std::FILE, FileCloser> out(std::fopen(path.c_str(), "wb"));
   if (!out) {
     throw EFCreateError("Cannot create file \"" + path + "\". " + std::strerror(errno));
   }
-  const bool written = std::fwrite(file.data(), 1, file.size(), out.get()) == file.size();
+  const bool written = WriteAll(bitmap, out.get());
   const bool closed = std::fclose(out.release()) == 0;
   if (!written || !closed) {
     const int error = errno;
