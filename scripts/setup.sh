@@ -8,6 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # the benchmark against FFmpeg's xfade filter (bench/xfade_peer.sh)
+  ffmpeg
   # Qt user interface, display plugins, D-Bus, web engine
   qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libqt6opengl6-dev
   # media: pictures, movies, music, video
