@@ -49,8 +49,9 @@ bool TCustomTransitionView::DeferToUiThread(std::function<void()> fn) {
 // Starting -----------------------------------------------------------------------------------
 
 void TCustomTransitionView::StartTransition() {
-  if (!picture_.HasGraphic() || running_) return;
+  if (running_) return;
   if (DeferToUiThread([this] { StartTransition(); })) return;
+  if (!picture_.HasGraphic()) return;
   running_ = true;
   const QPointer<TCustomTransitionView> self(this);
   const std::uint64_t serial = ++transitionSerial_;
