@@ -21,7 +21,8 @@ MpvPlayer::Options& ExtraOptions() {
 
 MpvPlayer::Options DefaultOptions() {
   // The picture stretches to the window it is given; keep-open holds the last frame and
-  // reports the end through eof-reached. Input belongs to the show window, not the player.
+  // reports the end through eof-reached; the video output stays from one file to the next.
+  // Input belongs to the show window, not the player.
   return {{"vo", "gpu"},
           {"gpu-sw", "yes"},
           {"ao", "pulse,alsa,null"},
@@ -35,7 +36,8 @@ MpvPlayer::Options DefaultOptions() {
           {"input-vo-keyboard", "no"},
           {"input-cursor", "no"},
           {"cursor-autohide", "no"},
-          {"stop-screensaver", "no"}};
+          {"stop-screensaver", "no"},
+          {"force-window", "yes"}};
 }
 
 std::int32_t Milliseconds(double seconds) {
@@ -116,8 +118,10 @@ void TMediaPlayer::Open() {
   Close();
   if (!player_) MakePlayer();
   const auto loaded = player_->Load(fileName_, kOpenTimeoutMs);
-  if (loaded.entry == 0)
+  if (loaded.entry == 0) {
+    if (surface_) surface_->hide();
     throw EMCIDeviceError("Cannot open the file \"" + fileName_ + "\": " + loaded.error);
+  }
   entry_ = loaded.entry;
   QSize natural(0, 0);
   if (player_->Int("current-tracks/video/id", 0) > 0) {
@@ -129,16 +133,17 @@ void TMediaPlayer::Open() {
     natural = {static_cast<int>(player_->Int("dwidth", 0)),
                static_cast<int>(player_->Int("dheight", 0))};
   }
-  SetDisplayRect({QPoint(0, 0), natural});
-  if (surface_) surface_->show();
+  // The surface takes its place when playback starts, so that it moves only once.
+  displayRect_ = {QPoint(0, 0), natural};
 }
 
 void TMediaPlayer::Close() {
   if (entry_ == 0) return;
-  player_->Unload();
+  // The file stays loaded, paused on its frame, until the next one replaces it: the picture
+  // goes from one video to the next without a blank in between.
+  player_->SetPause(true);
   entry_ = 0;
   playing_ = ended_ = notifyPending_ = false;
-  if (surface_) surface_->hide();
 }
 
 void TMediaPlayer::Play() {
@@ -149,12 +154,16 @@ void TMediaPlayer::Play() {
     return;
   }
   playing_ = true;
+  if (surface_) {
+    surface_->setGeometry(displayRect_);
+    surface_->show();
+  }
   player_->SetPause(false);
 }
 
 void TMediaPlayer::SetDisplayRect(const QRect& rect) {
   displayRect_ = rect;
-  if (surface_) surface_->setGeometry(rect);
+  if (surface_ && playing_) surface_->setGeometry(rect);
 }
 
 std::int32_t TMediaPlayer::Position() const {
