@@ -141,6 +141,45 @@ TEST(SpeckleRegion, SolidPartAndFirstSquareInEveryRow) {
   EXPECT_LT(shown, 350);
 }
 
+// The speckle pattern as listed: for each strip its solid part, then squares n down to 1, each
+// drawn, one number per square, from a generator replaying the shared one.
+std::vector<Rect> ListedSpeckles(RandomGenerator& g, int len, int w, int h, int kind, bool rows) {
+  const int side = rows ? w : h;
+  const int z = len < side ? side / 10 : 0;
+  const int s = std::max(z / 20, 2);
+  const int n = z / s;
+  const int t = 3 * z / (4 * s);
+  std::vector<Rect> rects;
+  for (int p = 0; p < (rows ? h : w); p += s / 2) {
+    const int from = kind == 1 ? side - len : 0;
+    const int to = kind == 1 ? side : len;
+    rects.push_back(rows ? Rect{from, p, to, p + s} : Rect{p, from, p + s, to});
+    for (int i = n; i >= 1; --i) {
+      const int r = g.Random(i);
+      if (!(i <= t ? r <= 1 : r == 0)) continue;
+      const int a = kind == 1 ? side - len - i * s : len + i * s - s;
+      rects.push_back(rows ? Rect{a, p, a + s, p + s} : Rect{p, a, p + s, a + s});
+    }
+  }
+  return rects;
+}
+
+TEST(SpeckleRegion, EveryKindIsTheUnionOfItsListedRectangles) {
+  for (const int kind : {1, 2}) {
+    for (const bool rows : {true, false}) {
+      SCOPED_TRACE(testing::Message() << "kind " << kind << (rows ? " rows" : " columns"));
+      SetRandSeed(2718);
+      const Region region = rows ? CreateSpeckleRegion(130, 0, 400, 300, kind, 0)
+                                 : CreateSpeckleRegion(0, 110, 400, 300, 0, kind);
+      RandomGenerator replay(2718);
+      const std::vector<Rect> listed =
+          ListedSpeckles(replay, rows ? 130 : 110, 400, 300, kind, rows);
+      EXPECT_EQ(region, Region::FromRects(listed));
+      EXPECT_EQ(RandSeed(), replay.Seed());
+    }
+  }
+}
+
 TEST(SpeckleRegion, NoFringeOnceTheAdvanceReachesTheSide) {
   SetRandSeed(5);
   EXPECT_EQ(CreateSpeckleRegion(0, 700, 1000, 700, 0, 2), Region({0, 0, 1001, 700}));
