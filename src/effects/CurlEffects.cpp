@@ -20,8 +20,8 @@ int32_t BandWidth(int32_t size, int32_t done) {
 
 }  // namespace
 
-void UnrollFromLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
-                    int32_t, int32_t) {
+void UnrollFromLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X, int32_t,
+                    int32_t) {
   const int32_t s = BandWidth(W, X);
   Scale(Screen, Picture, {X + s - 1, 0, -s, H}, {X + s, 0, s, H});
   Reveal(Screen, Picture, {0, 0, X, H});
@@ -36,8 +36,8 @@ void UnrollFromRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H
   ShadeColumns(Screen, kCurlShade, W - X - s, s);
 }
 
-void UnrollFromTop(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
-                   int32_t Y, int32_t) {
+void UnrollFromTop(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t, int32_t Y,
+                   int32_t) {
   const int32_t s = BandWidth(H, Y);
   Scale(Screen, Picture, {0, Y + s - 1, W, -s}, {0, Y + s, W, s});
   Reveal(Screen, Picture, {0, 0, W, Y});

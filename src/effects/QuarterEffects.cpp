@@ -23,8 +23,8 @@ void QuartersRevealInToMiddle(Bitmap& Screen, const Bitmap& Picture, int32_t W, 
   Reveal(Screen, Picture, {W - h, 0, h, v});
 }
 
-void QuartersExpandToMiddle(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
-                            int32_t X, int32_t Y, int32_t) {
+void QuartersExpandToMiddle(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                            int32_t Y, int32_t) {
   const int32_t h = X / 2;
   const int32_t v = Y / 2;
   const int32_t qw = W / 2;
@@ -35,14 +35,14 @@ void QuartersExpandToMiddle(Bitmap& Screen, const Bitmap& Picture, int32_t W, in
   Scale(Screen, Picture, {W - h, 0, h, v}, {qw, 0, qw, qh});
 }
 
-void QuartersSlideInToMiddle(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
-                             int32_t X, int32_t Y, int32_t) {
+void QuartersSlideInToMiddle(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                             int32_t Y, int32_t) {
   const int32_t h = X / 2;
   const int32_t v = Y / 2;
   const int32_t qw = W / 2;
   const int32_t qh = H / 2;
-  Copy(Screen, Picture, {h - qw, 0, qw, qh}, {0, 0});     // top left, in from the left
-  Copy(Screen, Picture, {qw, v - qh, qw, qh}, {qw, 0});   // top right, down from the top
-  Copy(Screen, Picture, {W - h, qh, qw, qh}, {qw, qh});   // bottom right, in from the right
-  Copy(Screen, Picture, {0, H - v, qw, qh}, {0, qh});     // bottom left, up from the bottom
+  Copy(Screen, Picture, {h - qw, 0, qw, qh}, {0, 0});    // top left, in from the left
+  Copy(Screen, Picture, {qw, v - qh, qw, qh}, {qw, 0});  // top right, down from the top
+  Copy(Screen, Picture, {W - h, qh, qw, qh}, {qw, qh});  // bottom right, in from the right
+  Copy(Screen, Picture, {0, H - v, qw, qh}, {0, qh});    // bottom left, up from the bottom
 }

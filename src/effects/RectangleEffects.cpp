@@ -12,8 +12,8 @@ void ExpandFromRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H
   Scale(Screen, Picture, {W - X, 0, X, H}, {0, 0, W, H});
 }
 
-void ExpandFromLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
-                    int32_t, int32_t) {
+void ExpandFromLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X, int32_t,
+                    int32_t) {
   Scale(Screen, Picture, {0, 0, X, H}, {0, 0, W, H});
 }
 
@@ -27,8 +27,8 @@ void SlideInFromLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H
   Copy(Screen, Picture, {X - W, 0, W, H}, {0, 0});
 }
 
-void RevealFromLeft(Bitmap& Screen, const Bitmap& Picture, int32_t, int32_t H, int32_t X,
-                    int32_t, int32_t) {
+void RevealFromLeft(Bitmap& Screen, const Bitmap& Picture, int32_t, int32_t H, int32_t X, int32_t,
+                    int32_t) {
   Reveal(Screen, Picture, {0, 0, X, H});
 }
 
@@ -67,8 +67,8 @@ void ExpandFromBottom(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t 
   Scale(Screen, Picture, {0, H - Y, W, Y}, {0, 0, W, H});
 }
 
-void ExpandFromTop(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
-                   int32_t Y, int32_t) {
+void ExpandFromTop(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t, int32_t Y,
+                   int32_t) {
   Scale(Screen, Picture, {0, 0, W, Y}, {0, 0, W, H});
 }
 
@@ -77,8 +77,8 @@ void SlideInFromBottom(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t
   Copy(Screen, Picture, {0, H - Y, W, H}, {0, 0});
 }
 
-void SlideInFromTop(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
-                    int32_t Y, int32_t) {
+void SlideInFromTop(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t, int32_t Y,
+                    int32_t) {
   Copy(Screen, Picture, {0, Y - H, W, H}, {0, 0});
 }
 
@@ -107,8 +107,8 @@ void ExpandInToMiddleHoriz(Bitmap& Screen, const Bitmap& Picture, int32_t W, int
   Scale(Screen, Picture, {0, Y - H, W, 3 * H - 2 * Y}, {0, (H - Y) / 2, W, Y});
 }
 
-void ExpandOutFromMiddleHoriz(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
-                              int32_t, int32_t Y, int32_t) {
+void ExpandOutFromMiddleHoriz(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
+                              int32_t Y, int32_t) {
   Scale(Screen, Picture, {0, (H - Y) / 2, W, Y}, {0, 0, W, H});
 }
 
@@ -117,8 +117,8 @@ void RevealFromMiddleHoriz(Bitmap& Screen, const Bitmap& Picture, int32_t W, int
   Reveal(Screen, Picture, {0, (H - Y) / 2, W, Y});
 }
 
-void ExpandFromBottomRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
-                           int32_t X, int32_t Y, int32_t) {
+void ExpandFromBottomRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                           int32_t Y, int32_t) {
   Scale(Screen, Picture, {W - X, H - Y, X, Y}, {0, 0, W, H});
 }
 
@@ -132,13 +132,13 @@ void ExpandFromTopLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t
   Scale(Screen, Picture, {0, 0, X, Y}, {0, 0, W, H});
 }
 
-void ExpandFromBottomLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
-                          int32_t X, int32_t Y, int32_t) {
+void ExpandFromBottomLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                          int32_t Y, int32_t) {
   Scale(Screen, Picture, {0, H - Y, X, Y}, {0, 0, W, H});
 }
 
-void SlideInFromBottomRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
-                            int32_t X, int32_t Y, int32_t) {
+void SlideInFromBottomRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                            int32_t Y, int32_t) {
   Copy(Screen, Picture, {W - X, H - Y, W, H}, {0, 0});
 }
 
@@ -152,8 +152,8 @@ void SlideInFromTopLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_
   Copy(Screen, Picture, {X - W, Y - H, W, H}, {0, 0});
 }
 
-void SlideInFromBottomLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
-                           int32_t X, int32_t Y, int32_t) {
+void SlideInFromBottomLeft(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                           int32_t Y, int32_t) {
   Copy(Screen, Picture, {X - W, H - Y, W, H}, {0, 0});
 }
 
@@ -167,8 +167,8 @@ void RevealFromBottomLeft(Bitmap& Screen, const Bitmap& Picture, int32_t, int32_
   Reveal(Screen, Picture, {0, H - Y, X, Y});
 }
 
-void RevealFromBottomRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
-                           int32_t X, int32_t Y, int32_t) {
+void RevealFromBottomRight(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
+                           int32_t Y, int32_t) {
   Reveal(Screen, Picture, {W - X, H - Y, X, Y});
 }
 

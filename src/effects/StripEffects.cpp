@@ -55,8 +55,8 @@ void BuildUpFromBottom(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t
   Scale(Screen, Picture, {0, Y, W, H - Y}, {0, Y, W, b});
 }
 
-void BuildUpFromTop(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
-                    int32_t Y, int32_t) {
+void BuildUpFromTop(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t, int32_t Y,
+                    int32_t) {
   Reveal(Screen, Picture, {0, H - Y, W, Y});
   const int32_t m = std::max(H - Y - H / 10, 0);
   Scale(Screen, Picture, {0, 0, W, H - Y}, {0, m, W, H - Y - m});

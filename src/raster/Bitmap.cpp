@@ -72,9 +72,13 @@ void Bitmap::SetPixel(std::int32_t x, std::int32_t y, Pixel value) {
   pixels_[Index(x, y)] = value;
 }
 
-void Bitmap::Fill(Pixel value) { std::fill(pixels_.begin(), pixels_.end(), value); }
+void Bitmap::Fill(Pixel value) {
+  std::fill(pixels_.begin(), pixels_.end(), value);
+}
 
-void Bitmap::SelectClipRegion(const Region& region) { clip_ = region.Clipped(Bounds()); }
+void Bitmap::SelectClipRegion(const Region& region) {
+  clip_ = region.Clipped(Bounds());
+}
 
 void Bitmap::ExcludeClipRect(const Rect& rect) {
   const Region base = clip_ ? std::move(*clip_) : Region(Bounds());

@@ -5,12 +5,21 @@
 #include <vector>
 
 #include "raster/ClipSpans.h"
+#include "raster/RowGather.h"
 
 namespace {
 
 // Copies area of dest from src, where dest pixel (x, y) takes src pixel (x + ox, y + oy); area
 // and its shifted image lie inside the bitmaps.
 void CopyArea(Bitmap& dest, const Rect& area, const Bitmap& src, std::int64_t ox, std::int64_t oy) {
+  // Whole rows of two bitmaps of one width lie back to back: one copy moves them all, which
+  // lets memcpy pick its fastest way for large blocks.
+  if (!dest.HasClip() && ox == 0 && area.left == 0 && area.right == dest.Width() &&
+      src.Width() == dest.Width()) {
+    std::memcpy(dest.Row(area.top), src.Row(static_cast<std::int32_t>(area.top + oy)),
+                dest.Stride() * static_cast<std::size_t>(area.bottom - area.top));
+    return;
+  }
   ForEachClippedSpan(dest, area, [&](std::int32_t y, std::int32_t left, std::int32_t right) {
     const Pixel* from = src.Row(static_cast<std::int32_t>(y + oy)) + (left + ox);
     std::memcpy(dest.Row(y) + left, from, sizeof(Pixel) * static_cast<std::size_t>(right - left));
@@ -62,37 +71,6 @@ AxisMap MapAxis(std::int32_t d0, std::int32_t n, std::int32_t destSize, std::int
   return map;
 }
 
-enum class RowCopy { Gather, Forward, Backward };
-
-RowCopy ClassifyColumns(const AxisMap& cols) {
-  const std::int64_t span = std::int64_t{cols.hi} - cols.lo - 1;
-  const std::int64_t delta = std::int64_t{cols.source.back()} - cols.source.front();
-  if (delta == span) return RowCopy::Forward;
-  if (delta == -span) return RowCopy::Backward;
-  return RowCopy::Gather;
-}
-
-void CopyRowSpan(Pixel* to, const Pixel* from, const AxisMap& cols, RowCopy kind,
-                 std::int32_t left, std::int32_t right) {
-  switch (kind) {
-    case RowCopy::Forward:
-      std::memcpy(to + left, from + cols.At(left), sizeof(Pixel) * static_cast<std::size_t>(right - left));
-      return;
-    case RowCopy::Backward: {
-      const Pixel* start = from + cols.At(right - 1);
-      std::reverse_copy(start, start + (right - left), to + left);
-      return;
-    }
-    case RowCopy::Gather: {
-      const std::int32_t* map = cols.source.data() + (left - cols.lo);
-      Pixel* out = to + left;
-      const std::int32_t count = right - left;
-      for (std::int32_t i = 0; i < count; ++i) out[i] = from[map[i]];
-      return;
-    }
-  }
-}
-
 }  // namespace
 
 void BitBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
@@ -102,14 +80,16 @@ void BitBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, std::i
   const std::int64_t oy = std::int64_t{sy} - y;
   const std::int64_t left = std::max<std::int64_t>({x, 0, -ox});
   const std::int64_t top = std::max<std::int64_t>({y, 0, -oy});
-  const std::int64_t right = std::min<std::int64_t>({std::int64_t{x} + w, dest.Width(), src.Width() - ox});
+  const std::int64_t right =
+      std::min<std::int64_t>({std::int64_t{x} + w, dest.Width(), src.Width() - ox});
   const std::int64_t bottom =
       std::min<std::int64_t>({std::int64_t{y} + h, dest.Height(), src.Height() - oy});
   if (left >= right || top >= bottom) return;
   const Rect area{static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
                   static_cast<std::int32_t>(right), static_cast<std::int32_t>(bottom)};
   const Rect source = {static_cast<std::int32_t>(left + ox), static_cast<std::int32_t>(top + oy),
-                       static_cast<std::int32_t>(right + ox), static_cast<std::int32_t>(bottom + oy)};
+                       static_cast<std::int32_t>(right + ox),
+                       static_cast<std::int32_t>(bottom + oy)};
   if (&src != &dest || area.Intersected(source).IsEmpty()) {
     CopyArea(dest, area, src, ox, oy);
     return;
@@ -126,7 +106,7 @@ void StretchBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, st
                 const Bitmap& src, std::int32_t sx, std::int32_t sy, std::int32_t sw,
                 std::int32_t sh) {
   if (w == 0 || h == 0 || sw == 0 || sh == 0) return;
-  const AxisMap cols = MapAxis(x, w, dest.Width(), sx, sw, src.Width());
+  AxisMap cols = MapAxis(x, w, dest.Width(), sx, sw, src.Width());
   if (cols.IsEmpty()) return;
   const AxisMap rows = MapAxis(y, h, dest.Height(), sy, sh, src.Height());
   if (rows.IsEmpty()) return;
@@ -135,11 +115,11 @@ void StretchBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, st
   if (&src == &dest) copy = src.Clone();
   const Bitmap& from = &src == &dest ? copy : src;
   const Rect area{cols.lo, rows.lo, cols.hi, rows.hi};
-  const RowCopy kind = ClassifyColumns(cols);
+  const RowGather gather(cols.lo, std::move(cols.source), src.Width());
 
   if (dest.HasClip()) {
     ForEachClippedSpan(dest, area, [&](std::int32_t row, std::int32_t left, std::int32_t right) {
-      CopyRowSpan(dest.Row(row), from.Row(rows.At(row)), cols, kind, left, right);
+      gather.CopyRow(dest.Row(row), from.Row(rows.At(row)), left, right);
     });
     return;
   }
@@ -150,7 +130,7 @@ void StretchBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, st
     if (row > area.top && rows.At(row) == rows.At(row - 1)) {
       std::memcpy(dest.Row(row) + area.left, dest.Row(row - 1) + area.left, bytes);
     } else {
-      CopyRowSpan(dest.Row(row), from.Row(rows.At(row)), cols, kind, area.left, area.right);
+      gather.CopyRow(dest.Row(row), from.Row(rows.At(row)), area.left, area.right);
     }
   }
 }

@@ -47,7 +47,6 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 
   static constexpr std::int32_t Saturate(std::int64_t v) {
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
   }
 };

@@ -9,10 +9,14 @@ namespace {
 
 bool Inside(Region::Op op, bool a, bool b) {
   switch (op) {
-    case Region::Op::Or: return a || b;
-    case Region::Op::And: return a && b;
-    case Region::Op::Xor: return a != b;
-    case Region::Op::Diff: return a && !b;
+    case Region::Op::Or:
+      return a || b;
+    case Region::Op::And:
+      return a && b;
+    case Region::Op::Xor:
+      return a != b;
+    case Region::Op::Diff:
+      return a && !b;
   }
   return false;
 }

@@ -38,7 +38,8 @@ Region Region::FromRects(std::span<const Rect> rects) {
     sorted.push_back(r);
     edges.insert(edges.end(), {r.top, r.bottom});
   }
-  std::sort(sorted.begin(), sorted.end(), [](const Rect& a, const Rect& b) { return a.top < b.top; });
+  std::sort(sorted.begin(), sorted.end(),
+            [](const Rect& a, const Rect& b) { return a.top < b.top; });
   std::sort(edges.begin(), edges.end());
   edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
 
@@ -71,13 +72,16 @@ Region Region::FromRects(std::span<const Rect> rects) {
 Region Region::RoundRect(const Rect& rect, std::int32_t ellipseWidth, std::int32_t ellipseHeight) {
   const Rect r = Normalized(rect);
   if (r.IsEmpty()) return Region();
-  const double rx = static_cast<double>(std::min<std::int64_t>(std::llabs(ellipseWidth), r.Width())) / 2;
+  const double rx =
+      static_cast<double>(std::min<std::int64_t>(std::llabs(ellipseWidth), r.Width())) / 2;
   const double ry =
       static_cast<double>(std::min<std::int64_t>(std::llabs(ellipseHeight), r.Height())) / 2;
   if (rx <= 0 || ry <= 0) return Region(r);
 
   // Rows whose centre lies within ry of the top or bottom edge are curved; the rest is one band.
-  const auto insetAt = [&](double dy) { return rx - rx * std::sqrt(std::max(0.0, 1 - (dy / ry) * (dy / ry))); };
+  const auto insetAt = [&](double dy) {
+    return rx - rx * std::sqrt(std::max(0.0, 1 - (dy / ry) * (dy / ry)));
+  };
   RegionBuilder builder;
   std::int64_t y = r.top;
   for (; y < r.bottom && y + 0.5 < r.top + ry; ++y) {
@@ -114,12 +118,14 @@ Region Region::Polygon(std::span<const Point> points) {
     const bool down = a.y < b.y;
     const Point top = down ? a : b;
     const Point bottom = down ? b : a;
-    edges.push_back({double(top.y), double(bottom.y), double(top.x),
-                     double(std::int64_t{bottom.x} - top.x) / double(std::int64_t{bottom.y} - top.y),
-                     down ? 1 : -1});
+    edges.push_back(
+        {double(top.y), double(bottom.y), double(top.x),
+         double(std::int64_t{bottom.x} - top.x) / double(std::int64_t{bottom.y} - top.y),
+         down ? 1 : -1});
   }
   if (edges.empty()) return Region();
-  std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
+  std::sort(edges.begin(), edges.end(),
+            [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
   double yMax = edges.front().yBottom;
   for (const Edge& e : edges) yMax = std::max(yMax, e.yBottom);
 
@@ -141,7 +147,8 @@ Region Region::Polygon(std::span<const Point> points) {
       ++next;
     }
     crossings.clear();
-    for (const Edge* e : active) crossings.push_back({e->xAtTop + (yc - e->yTop) * e->slope, e->winding});
+    for (const Edge* e : active)
+      crossings.push_back({e->xAtTop + (yc - e->yTop) * e->slope, e->winding});
     std::sort(crossings.begin(), crossings.end(),
               [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
     spans.clear();

@@ -9,8 +9,9 @@ namespace {
 using Profile = std::vector<std::int32_t>;
 
 TEST(ShadingTest, ColumnProfileClimbsUpToAndIncludingTheMiddle) {
-  EXPECT_EQ(ColumnShadeProfile(48, 20), (Profile{-48, -44, -40, -36, -32, -28, -24, -20, -16, -12,
-                                                 -8, -12, -16, -20, -24, -28, -32, -36, -40, -44}));
+  EXPECT_EQ(ColumnShadeProfile(48, 20),
+            (Profile{-48, -44, -40, -36, -32, -28, -24, -20, -16, -12,
+                     -8,  -12, -16, -20, -24, -28, -32, -36, -40, -44}));
 }
 
 TEST(ShadingTest, RowProfileClimbsOnlyBeforeTheMiddle) {

@@ -105,9 +105,9 @@ TEST_F(QuarterTest, RevealInToCentreLeavesAHoleAndNoClipping) {
   FindEffect(54)->Proc(screen, picture_, 640, 480, 320, 240, 50);
   EXPECT_FALSE(screen.HasClip());
   ExpectSameFrame(screen, Expected(640, 480, [](int x, int y) -> std::optional<Point> {
-    const bool hole = x >= 160 && x < 480 && y >= 120 && y < 360;
-    return hole ? std::nullopt : std::optional<Point>(Point{x, y});
-  }));
+                    const bool hole = x >= 160 && x < 480 && y >= 120 && y < 360;
+                    return hole ? std::nullopt : std::optional<Point>(Point{x, y});
+                  }));
 }
 
 TEST_F(QuarterTest, QuartersRevealInToMiddleUncoversTheFourCorners) {
@@ -122,10 +122,10 @@ TEST_F(QuarterTest, QuartersSlideInLikeAPinwheel) {
   // h = 160, v = 120, qw = 320, qh = 240.
   ExpectSameFrame(RunEffect(57, old_, picture_, 50),
                   Expected(640, 480, [](int x, int y) -> std::optional<Point> {
-                    if (x < 160 && y < 240) return Point{x + 160, y};         // from the left
-                    if (x >= 320 && y < 120) return Point{x, y + 120};        // from the top
-                    if (x >= 480 && y >= 240) return Point{x - 160, y};       // from the right
-                    if (x < 320 && y >= 360) return Point{x, y - 120};        // from the bottom
+                    if (x < 160 && y < 240) return Point{x + 160, y};    // from the left
+                    if (x >= 320 && y < 120) return Point{x, y + 120};   // from the top
+                    if (x >= 480 && y >= 240) return Point{x - 160, y};  // from the right
+                    if (x < 320 && y >= 360) return Point{x, y - 120};   // from the bottom
                     return std::nullopt;
                   }));
 }

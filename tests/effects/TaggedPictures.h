@@ -23,9 +23,15 @@ inline Bitmap Tagged(int w, int h, int picture) {
   return b;
 }
 
-inline int PictureOf(Pixel p) { return static_cast<int>(p >> 24); }
-inline int ColumnOf(Pixel p) { return static_cast<int>(p & 0xFFF); }
-inline int RowOf(Pixel p) { return static_cast<int>((p >> 12) & 0xFFF); }
+inline int PictureOf(Pixel p) {
+  return static_cast<int>(p >> 24);
+}
+inline int ColumnOf(Pixel p) {
+  return static_cast<int>(p & 0xFFF);
+}
+inline int RowOf(Pixel p) {
+  return static_cast<int>((p >> 12) & 0xFFF);
+}
 
 // Runs the procedure of a style directly, as the frame composer would: on a screen holding the
 // old picture, with the progress in pixels.

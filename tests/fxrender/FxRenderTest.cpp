@@ -73,8 +73,8 @@ TEST_F(FxRenderTest, DrawsOneFrameAsA32BitBmpOrAPng) {
   EXPECT_EQ(frame.pixel(19, 10), qRgb(19 * 6, 80, 90));
   EXPECT_EQ(frame.pixel(20, 10), qRgb(200, 0, 0));
 
-  ASSERT_EQ(Run({"--style", "REVEAL FROM LEFT", "--progress", "50", "--old", P("old.bmp"),
-                 "--new", P("new.png"), "--out", P("frame.PNG")}),
+  ASSERT_EQ(Run({"--style", "REVEAL FROM LEFT", "--progress", "50", "--old", P("old.bmp"), "--new",
+                 P("new.png"), "--out", P("frame.PNG")}),
             0);
   const QImage png(Path("frame.PNG"));
   EXPECT_EQ(png.pixel(19, 29), qRgb(19 * 6, 29 * 8, 90));
@@ -82,9 +82,9 @@ TEST_F(FxRenderTest, DrawsOneFrameAsA32BitBmpOrAPng) {
 }
 
 TEST_F(FxRenderTest, WritesEveryFrameOfATransition) {
-  ASSERT_EQ(Run({"--style", "1", "--old", P("old.bmp"), "--new", P("new.png"), "--frames",
-                 P("frames")}),
-            0)
+  ASSERT_EQ(
+      Run({"--style", "1", "--old", P("old.bmp"), "--new", P("new.png"), "--frames", P("frames")}),
+      0)
       << err_.str();
   const QStringList files = QDir(Path("frames")).entryList(QDir::Files, QDir::Name);
   ASSERT_EQ(files.size(), 25);
@@ -112,8 +112,7 @@ TEST_F(FxRenderTest, BadInputIsReportedWithANonZeroStatus) {
        "unknown style"},
       {{"--style", "custom", "--progress", "50", "--old", old, "--new", pic, "--out", out},
        "Custom"},
-      {{"--style", "3", "--progress", "101", "--old", old, "--new", pic, "--out", out},
-       "0 to 100"},
+      {{"--style", "3", "--progress", "101", "--old", old, "--new", pic, "--out", out}, "0 to 100"},
       {{"--style", "3", "--progress", "-1", "--old", old, "--new", pic, "--out", out}, "0 to 100"},
       {{"--style", "3", "--progress", "50", "--old", P("missing.bmp"), "--new", pic, "--out", out},
        "Cannot open"},
@@ -135,9 +134,9 @@ TEST_F(FxRenderTest, BadInputIsReportedWithANonZeroStatus) {
   ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
   junk.write("BM not really");
   junk.close();
-  EXPECT_EQ(Run({"--style", "3", "--progress", "50", "--old", P("junk.bmp"), "--new", pic, "--out",
-                 out}),
-            1);
+  EXPECT_EQ(
+      Run({"--style", "3", "--progress", "50", "--old", P("junk.bmp"), "--new", pic, "--out", out}),
+      1);
   EXPECT_NE(err_.str().find("not a picture"), std::string::npos);
 }
 

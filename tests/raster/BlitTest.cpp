@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 // Every pixel tells where it came from: its column, its row and which picture.
@@ -65,7 +67,8 @@ TEST(BitBltTest, CopyOntoItselfReadsTheWholeSourceFirst) {
     for (int y = 0; y < 5; ++y) {
       for (int x = 0; x < 6; ++x) {
         const bool copied = x >= s.x && x < s.x + 5 && y >= s.y && y < s.y + 4;
-        const Pixel expected = copied ? Tag(x - s.x + s.sx, y - s.y + s.sy, kDest) : Tag(x, y, kDest);
+        const Pixel expected =
+            copied ? Tag(x - s.x + s.sx, y - s.y + s.sy, kDest) : Tag(x, y, kDest);
         ASSERT_EQ(bitmap.PixelAt(x, y), expected) << x << "," << y;
       }
     }
@@ -143,6 +146,50 @@ TEST(StretchBltTest, ZoomingABitmapIntoItselfReadsTheSourceFirst) {
   }
   EXPECT_EQ(bitmap.PixelAt(0, 0), Tag(3, 2, kDest));
   EXPECT_EQ(bitmap.PixelAt(8, 6), Tag(5, 4, kDest));
+}
+
+// Which source cell destination cell c of a band of n cells from d0 takes, for a source band of
+// m cells from s0 (negative extents run backwards): the one under the cell's centre.
+int NearestSource(int c, int d0, int n, int s0, int m) {
+  const long k = n > 0 ? c - d0 : d0 - c;
+  const long j = ((2 * k + 1) * std::abs(m)) / (2 * std::abs(n));
+  return static_cast<int>(m > 0 ? s0 + j : s0 - j);
+}
+
+bool InBand(int c, int d0, int n) {
+  return n > 0 ? c >= d0 && c < d0 + n : c <= d0 && c > d0 + n;
+}
+
+TEST(StretchBltTest, EveryWayOfScalingTakesTheNearestSourcePixel) {
+  // Wide enough for the eight-column paths, with bands that enlarge, shrink, mirror and reach
+  // past either bitmap, with and without a clip region.
+  const Bitmap src = Tagged(37, 23, kSrc);
+  const struct {
+    int x, y, w, h, sx, sy, sw, sh;
+  } cases[] = {
+      {0, 0, 50, 30, 0, 0, 37, 23},     {-7, 3, 61, 9, 30, 2, 7, 5},
+      {49, 29, -50, -30, 0, 0, 37, 23}, {5, 1, 40, 20, 36, 22, -20, -9},
+      {2, 2, 11, 7, 0, 0, 37, 23},      {-3, -3, 56, 40, 33, 20, 9, 9},
+      {45, 0, -45, 30, 20, 0, 17, 23},  {0, 5, 50, 1, -4, 11, 45, 1},
+  };
+  for (const bool clipped : {false, true}) {
+    for (const auto& c : cases) {
+      Bitmap dest = Tagged(50, 30, kDest);
+      const Region clip = Region::Ellipse({3, 2, 47, 29});
+      if (clipped) dest.SelectClipRegion(clip);
+      StretchBlt(dest, c.x, c.y, c.w, c.h, src, c.sx, c.sy, c.sw, c.sh);
+      for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 50; ++x) {
+          const int sx = NearestSource(x, c.x, c.w, c.sx, c.sw);
+          const int sy = NearestSource(y, c.y, c.h, c.sy, c.sh);
+          const bool drawn = InBand(x, c.x, c.w) && InBand(y, c.y, c.h) && sx >= 0 && sx < 37 &&
+                             sy >= 0 && sy < 23 && (!clipped || clip.Contains(x, y));
+          ASSERT_EQ(dest.PixelAt(x, y), drawn ? Tag(sx, sy, kSrc) : Tag(x, y, kDest))
+              << "case " << (&c - cases) << (clipped ? " clipped" : "") << " at " << x << "," << y;
+        }
+      }
+    }
+  }
 }
 
 TEST(StretchBltTest, HonoursTheClipRegion) {

@@ -68,11 +68,10 @@ TEST(RegionTest, CombineMatchesTheBooleanOperationPixelByPixel) {
     const std::vector<Rect> ra = RandomRects(random, 6);
     const std::vector<Rect> rb = RandomRects(random, 6);
     for (const auto& c : cases) {
-      const Region combined =
-          Region::Combine(Region::FromRects(ra), Region::FromRects(rb), c.op);
-      ExpectSameArea(
-          combined, [&](int x, int y) { return c.rule(InAny(ra, x, y), InAny(rb, x, y)); },
-          {-10, -10, 60, 60});
+      const Region combined = Region::Combine(Region::FromRects(ra), Region::FromRects(rb), c.op);
+      ExpectSameArea(combined,
+                     [&](int x, int y) { return c.rule(InAny(ra, x, y), InAny(rb, x, y)); },
+                     {-10, -10, 60, 60});
     }
   }
 }
@@ -80,8 +79,8 @@ TEST(RegionTest, CombineMatchesTheBooleanOperationPixelByPixel) {
 TEST(RegionTest, EqualAreasCompareEqualWhicheverWayTheyWereBuilt) {
   const Rect halves[] = {{0, 0, 10, 10}, {10, 0, 20, 10}};
   EXPECT_EQ(Region::FromRects(halves), Region(Rect{0, 0, 20, 10}));
-  const Region stacked = Region::Combine(Region(Rect{0, 0, 20, 5}), Region(Rect{0, 5, 20, 10}),
-                                         Region::Op::Or);
+  const Region stacked =
+      Region::Combine(Region(Rect{0, 0, 20, 5}), Region(Rect{0, 5, 20, 10}), Region::Op::Or);
   EXPECT_EQ(stacked, Region(Rect{0, 0, 20, 10}));
   EXPECT_EQ(stacked.Bands().size(), 1u);
   EXPECT_EQ(Region::Combine(stacked, stacked, Region::Op::Xor), Region());
@@ -139,8 +138,8 @@ TEST(RegionTest, PolygonCoversThePixelsWhoseCentresLieInside) {
   EXPECT_EQ(Region::Polygon(square), Region(Rect{2, 3, 12, 8}));
   // A right triangle with legs 10: the pixel centres under the diagonal.
   const Point triangle[] = {{0, 0}, {10, 0}, {0, 10}};
-  ExpectSameArea(Region::Polygon(triangle), [](int x, int y) { return x >= 0 && y >= 0 && x + y + 1 < 10; },
-                 {-2, -2, 12, 12});
+  ExpectSameArea(Region::Polygon(triangle),
+                 [](int x, int y) { return x >= 0 && y >= 0 && x + y + 1 < 10; }, {-2, -2, 12, 12});
   // Degenerate polygons are empty, not errors.
   const Point line[] = {{0, 0}, {5, 5}, {10, 10}};
   EXPECT_TRUE(Region::Polygon(line).IsEmpty());

@@ -67,8 +67,9 @@ int ParseStyle(const std::string& text) {
     style = StyleByName(text);
   }
   if (style == kCustomStyle) {
-    throw EInvalidOperation("style 0 \"Custom\" is drawn by the program that shows the "
-                            "transition; fxrender draws styles 1 to 171");
+    throw EInvalidOperation(
+        "style 0 \"Custom\" is drawn by the program that shows the "
+        "transition; fxrender draws styles 1 to 171");
   }
   if (!style) {
     throw EConvertError("unknown style \"" + text + "\" (fxrender --list shows the styles)");

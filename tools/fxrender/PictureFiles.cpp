@@ -17,7 +17,8 @@ void PutLE(std::uint8_t* at, std::uint32_t value, int bytes) {
 // A 32-bit uncompressed BMP: file header, 40-byte information header, rows bottom-up.
 QByteArray EncodeBmp32(const Bitmap& bitmap) {
   constexpr std::uint32_t kHeaders = 14 + 40;
-  const auto imageBytes = static_cast<std::uint32_t>(bitmap.Stride() * static_cast<std::size_t>(bitmap.Height()));
+  const auto imageBytes =
+      static_cast<std::uint32_t>(bitmap.Stride() * static_cast<std::size_t>(bitmap.Height()));
   QByteArray data(static_cast<qsizetype>(kHeaders + imageBytes), '\0');
   auto* p = reinterpret_cast<std::uint8_t*>(data.data());
   p[0] = 'B';
