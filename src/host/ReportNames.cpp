@@ -44,6 +44,7 @@ const QObject* FormOfWindow(const QObject* object) {
 
 std::string ReportClassName(const QObject* object) {
   if (object == nullptr) return {};
+  if (object == QCoreApplication::instance()) return "TApplication";
   for (const QMetaObject* meta = FormOfWindow(object)->metaObject(); meta != nullptr;
        meta = meta->superClass()) {
     const char* name = meta->className();

@@ -332,11 +332,18 @@ void TfrmShowSaver::ItemDone() {
 }
 
 void TfrmShowSaver::AppException(QObject* sender, const std::exception& error) {
-  ShowErrorReport(this, ErrorReportLines(error, TraceFunction, TraceLine, ReportClassName(sender)));
+  Report(ErrorReportLines(error, TraceFunction, TraceLine, ReportClassName(sender)));
 }
 
 void TfrmShowSaver::ReportPlayerError(const std::exception& error) {
-  ShowErrorReport(this, ErrorReportLines(error, TraceFunction, TraceLine, ""));
+  Report(ErrorReportLines(error, TraceFunction, TraceLine, ""));
+}
+
+void TfrmShowSaver::Report(const std::vector<std::string>& lines) {
+  std::string logged = "error-report";
+  for (const std::string& line : lines) logged += " | " + line;
+  Log(logged);
+  ShowErrorReport(this, lines);
 }
 
 void TfrmShowSaver::Log(std::string_view event) const { ShowLog(MonitorIndex, event); }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "showdata/SaverBase.h"
 
@@ -130,6 +131,7 @@ class TfrmShowSaver : public QWidget {
   void SetColor(const QColor& color);
   void ShowWebsitePreview();
   void ShowCloseButton();
+  void Report(const std::vector<std::string>& lines);
 
   QString playerPath_;
   bool setUpStarted_ = false;

@@ -54,6 +54,7 @@ int RunFullScreen(TShowApplication& app) {
   const QList<QScreen*> screens = QGuiApplication::screens();
   for (int index = 0; index < screens.size(); ++index) {
     auto window = std::make_unique<TfrmShowSaver>(nullptr, TShowWindowOptions{{}, index});
+    window->setScreen(screens[index]);
     window->setGeometry(screens[index]->geometry());
     // The picture player sizes TransitionView1 to the monitor here.
     window->show();

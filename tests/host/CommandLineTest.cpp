@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "host/CommandLine.h"
+#include "platform/Errors.h"
+
+namespace {
+
+struct ModeCase {
+  std::vector<std::string> arguments;
+  TStartMode mode;
+  std::int32_t previewWindow;
+};
+
+class CommandLineModes : public testing::TestWithParam<ModeCase> {};
+
+TEST_P(CommandLineModes, FirstTwoCharactersChooseTheMode) {
+  const TCommandLine parsed = ParseCommandLine(GetParam().arguments);
+  EXPECT_EQ(parsed.mode, GetParam().mode);
+  EXPECT_EQ(parsed.previewWindow, GetParam().previewWindow);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandLineModes,
+    testing::Values(ModeCase{{"/p", "4194305"}, TStartMode::Preview, 4194305},
+                    ModeCase{{"/P", "42"}, TStartMode::Preview, 42},
+                    ModeCase{{"/Preview", "+7"}, TStartMode::Preview, 7},
+                    ModeCase{{"/c"}, TStartMode::Configure, 0},
+                    ModeCase{{"/C:1234"}, TStartMode::Configure, 0},
+                    ModeCase{{"/c", "not read"}, TStartMode::Configure, 0},
+                    ModeCase{{"/s"}, TStartMode::FullScreen, 0},
+                    ModeCase{{"/A"}, TStartMode::FullScreen, 0},
+                    ModeCase{{"-p", "12"}, TStartMode::FullScreen, 0},
+                    ModeCase{{"-c"}, TStartMode::FullScreen, 0},
+                    ModeCase{{"p/", "12"}, TStartMode::FullScreen, 0},
+                    ModeCase{{"anything"}, TStartMode::FullScreen, 0},
+                    ModeCase{{}, TStartMode::FullScreen, 0}));
+
+TEST(CommandLine, PreviewWithoutADecimalHandleIsAConversionError) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+      {{"/p"}, "'' is not a valid integer value"},
+      {{"/p", ""}, "'' is not a valid integer value"},
+      {{"/p", "12x"}, "'12x' is not a valid integer value"},
+      {{"/p", "0x1F"}, "'0x1F' is not a valid integer value"},
+      {{"/p", " 12"}, "' 12' is not a valid integer value"},
+      {{"/p", "4294967296"}, "'4294967296' is not a valid integer value"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    try {
+      ParseCommandLine(arguments);
+      ADD_FAILURE() << "no error for '" << arguments.back() << "'";
+    } catch (const EConvertError& error) {
+      EXPECT_EQ(error.Message(), message);
+    }
+  }
+}
+
+TEST(CommandLine, SwitchIsUpperCasedLettersOnly) {
+  EXPECT_EQ(ModeSwitch({"/pé"}), "/P");
+  EXPECT_EQ(ModeSwitch({"ab"}), "AB");
+  EXPECT_EQ(ModeSwitch({"1z"}), "1Z");
+  EXPECT_EQ(ModeSwitch({"x"}), "X");
+  EXPECT_EQ(ModeSwitch({}), "");
+}
+
+}  // namespace

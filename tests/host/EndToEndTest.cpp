@@ -1,0 +1,275 @@
+// End-to-end runs of the real showsaver: a player copy with a trailer, driven with xdotool.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <csignal>
+#include <memory>
+
+#include "ShowFixture.h"
+
+namespace {
+
+const QString kPlayer = QStringLiteral(SHOWSAVER_BINARY);
+
+// Output of a command, or empty text when it fails.
+QString Command(const QString& program, const QStringList& arguments,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(program, arguments);
+  if (!process.waitForFinished(10000) || process.exitCode() != 0) return {};
+  return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// Titles of the visible windows, to say what was on screen when a step failed.
+std::string VisibleWindowTitles() {
+  QStringList titles;
+  for (const QString& window :
+       Command("xdotool", {"search", "--onlyvisible", "--name", "."}).split('\n'))
+    titles << Command("xdotool", {"getwindowname", window});
+  return titles.join(" | ").toStdString();
+}
+
+// A running showsaver with its diagnostic log.
+class Player {
+ public:
+  Player(const QString& executable, const QStringList& arguments, const QString& display = {}) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("SHOWSAVER_LOG", log_.filePath("show.log"));
+    environment.insert("SHOWSAVER_POWEROFF_COMMAND", "true");
+    if (!display.isEmpty()) environment.insert("DISPLAY", display);
+    process_.setProcessEnvironment(environment);
+    process_.start(executable, arguments);
+    process_.waitForStarted();
+  }
+  ~Player() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.kill();
+    process_.waitForFinished();
+  }
+
+  QString Log() const {
+    QFile file(log_.filePath("show.log"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  }
+  bool WaitForLog(const QString& text, int milliseconds = 15000) {
+    return QTest::qWaitFor([&] { return Log().contains(text); }, milliseconds);
+  }
+  // The exit status, or -1 when the process still runs after the time given.
+  int WaitForExit(int milliseconds = 10000) {
+    if (!QTest::qWaitFor([&] { return process_.state() == QProcess::NotRunning; }, milliseconds))
+      return -1;
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -2;
+  }
+  QString Errors() { return QString::fromUtf8(process_.readAllStandardError()); }
+  qint64 Pid() const { return process_.processId(); }
+
+ private:
+  QTemporaryDir log_;
+  QProcess process_;
+};
+
+// An X server of our own with two monitors side by side: two screens of 800 × 600.
+class TwoMonitorDisplay {
+ public:
+  TwoMonitorDisplay() {
+    for (int number = 90; number < 110 && name_.isEmpty(); ++number) {
+      if (QFile::exists(QString("/tmp/.X%1-lock").arg(number))) continue;
+      server_.start("Xvfb", {QString(":%1").arg(number), "-nolisten", "tcp", "-screen", "0",
+                             "800x600x24", "-screen", "1", "800x600x24"});
+      const QString socket = QString("/tmp/.X11-unix/X%1").arg(number);
+      if (QTest::qWaitFor([&] { return QFile::exists(socket); }, 5000))
+        name_ = QString(":%1").arg(number);
+    }
+  }
+  ~TwoMonitorDisplay() {
+    server_.terminate();
+    server_.waitForFinished();
+  }
+  const QString& Name() const { return name_; }
+
+ private:
+  QProcess server_;
+  QString name_;
+};
+
+QProcessEnvironment OnDisplay(const QString& display) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("DISPLAY", display);
+  return environment;
+}
+
+TEST(EndToEnd, TwoMonitorsEachShowAndOneKeyEndsBoth) {
+  TwoMonitorDisplay display;
+  ASSERT_FALSE(display.Name().isEmpty());
+  ShowSpec spec = SilentShow(2);
+  spec.exitOnKey = true;
+  const TTestShow show(spec);
+  Player player(show.MakePlayerCopy(kPlayer, "MyShow.scr"), {}, display.Name());
+  ASSERT_TRUE(player.WaitForLog("[1] setup-done")) << player.Log().toStdString();
+  ASSERT_TRUE(player.Log().contains("[0] setup-done"));
+  const QProcessEnvironment environment = OnDisplay(display.Name());
+  for (const char* screen : {"0", "1"}) {
+    QString window;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+      window = Command("xdotool", {"search", "--screen", QString(screen), "--onlyvisible", "--name",
+                               "^frmShowSaver$"}, environment);
+      return !window.isEmpty();
+    }, 5000)) << "no show window on screen " << screen;
+    const QString geometry =
+        Command("xdotool", {"getwindowgeometry", "--shell", window.section('\n', 0, 0)}, environment);
+    EXPECT_TRUE(geometry.contains("X=0\nY=0\nWIDTH=800\nHEIGHT=600")) << geometry.toStdString();
+  }
+  Command("xdotool", {"mousemove", "400", "300", "key", "a"}, environment);
+  EXPECT_EQ(player.WaitForExit(), 0);
+  EXPECT_TRUE(player.Log().contains("[0] exit trigger=key"));
+  EXPECT_TRUE(player.Log().contains("[1] exit trigger=key"));
+}
+
+TEST(EndToEnd, SigtermEndsTheShowAndLeavesNoTemporaryFile) {
+  ShowSpec spec;
+  spec.showSeconds = 1;
+  for (int i = 0; i < 2; ++i)
+    spec.items.push_back({ikPicture, "", "pic" + std::to_string(i) + ".bmp", ".bmp"});
+  const TTestShow show(spec);
+  for (int i = 0; i < 2; ++i) {
+    QImage picture(64, 48, QImage::Format_RGB888);
+    picture.fill(i == 0 ? Qt::red : Qt::blue);
+    ASSERT_TRUE(picture.save(QString::fromStdString(show.Folder()) + QString("pic%1.bmp").arg(i)));
+  }
+  Player player(show.MakePlayerCopy(kPlayer, "Pictures.scr"), {});
+  ASSERT_TRUE(player.WaitForLog("item-start index=0"))
+      << player.Log().toStdString() << player.Errors().toStdString() << VisibleWindowTitles();
+  const QDir folder(QString::fromStdString(show.Folder()));
+  const QStringList temporary{"tmppic*", "tmpflash*"};
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.entryList(temporary, QDir::Files).isEmpty(); },
+                              5000))
+      << "the show made no temporary file";
+  ::kill(static_cast<pid_t>(player.Pid()), SIGTERM);
+  EXPECT_EQ(player.WaitForExit(), 0);
+  EXPECT_TRUE(player.Log().contains("exit trigger=screensave"));
+  const QStringList left = folder.entryList(temporary, QDir::Files);
+  EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+}
+
+TEST(EndToEnd, PreviewFillsTheGivenWindowIgnoresKeysAndEndsOnLosingActivation) {
+  ShowSpec spec = SilentShow(1);
+  spec.exitOnKey = spec.exitOnClick = spec.exitOnMouseMove = true;
+  const TTestShow show(spec);
+  QWidget area;
+  area.setWindowTitle("preview area");
+  area.setGeometry(100, 100, 300, 200);
+  area.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+  QWidget elsewhere;
+  elsewhere.setWindowTitle("elsewhere");
+  elsewhere.setGeometry(600, 100, 100, 100);
+  elsewhere.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&elsewhere));
+  Player player(show.MakePlayerCopy(kPlayer, "Preview.scr"),
+                {"/p", QString::number(area.winId())});
+  ASSERT_TRUE(player.WaitForLog("setup-done")) << player.Errors().toStdString();
+  QString preview;
+  ASSERT_TRUE(QTest::qWaitFor([&] {
+    preview = Command("xdotool", {"search", "--onlyvisible", "--name", "^frmShowSaver$"});
+    return !preview.isEmpty();
+  }, 5000));
+  const QString geometry = Command("xdotool", {"getwindowgeometry", "--shell", preview});
+  EXPECT_TRUE(geometry.contains("X=100\nY=100\nWIDTH=300\nHEIGHT=200")) << geometry.toStdString();
+  Command("xdotool", {"windowfocus", "--sync", preview});
+  Command("xdotool", {"mousemove", "250", "200", "click", "1", "key", "a", "mousemove", "200", "150"});
+  QTest::qWait(300);
+  EXPECT_FALSE(player.Log().contains("exit"));
+  Command("xdotool", {"windowfocus", "--sync", QString::number(elsewhere.winId())});
+  EXPECT_EQ(player.WaitForExit(), 0);
+  EXPECT_TRUE(player.Log().contains("exit trigger=deactivate")) << player.Log().toStdString();
+}
+
+TEST(EndToEnd, PreviewWithoutAValidHandleEndsBeforeAnyWindow) {
+  for (const QStringList& arguments : {QStringList{"/p", "abc"}, QStringList{"/P"}}) {
+    Player player(kPlayer, arguments);
+    EXPECT_EQ(player.WaitForExit(), 1);
+    const QString expected = QString("'%1' is not a valid integer value")
+                                 .arg(arguments.size() > 1 ? arguments[1] : QString());
+    EXPECT_EQ(player.Errors().trimmed(), expected);
+    EXPECT_TRUE(player.Log().isEmpty());
+  }
+}
+
+// The configuration tool: a script that records each start, behind the registry stand-in.
+class ConfigureMode : public testing::Test {
+ protected:
+  void SetUp() override {
+    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", config_.filePath("none").toLocal8Bit());
+    tool_ = config_.filePath("config tool.sh");
+    QFile script(tool_);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(("#!/bin/sh\necho started >> '" + config_.filePath("starts") + "'\n").toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+  }
+  void TearDown() override {
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_CONFIG_DIRS");
+  }
+  void Register(const QString& path) {
+    QFile conf(config_.filePath("vornhelm.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write(("T=" + path + "\n").toUtf8());
+  }
+  int Starts() {
+    QFile starts(config_.filePath("starts"));
+    return starts.open(QIODevice::ReadOnly) ? static_cast<int>(starts.readAll().count('\n')) : 0;
+  }
+  int RunConfigure(const QString& argument) {
+    Player player(kPlayer, {argument});
+    return player.WaitForExit();
+  }
+
+  QTemporaryDir config_;
+  QString tool_;
+};
+
+TEST_F(ConfigureMode, NothingHappensWithoutTheValueOrItsFile) {
+  EXPECT_EQ(RunConfigure("/c"), 0);
+  Register(config_.filePath("missing tool"));
+  EXPECT_EQ(RunConfigure("/c"), 0);
+  QTest::qWait(300);
+  EXPECT_EQ(Starts(), 0);
+}
+
+TEST_F(ConfigureMode, StartsTheToolOrBringsUpTheRunningOne) {
+  Register(tool_);
+  EXPECT_EQ(RunConfigure("/C:1234"), 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Starts() == 1; }, 5000));
+  QWidget running;
+  running.setWindowTitle("BrindlemoorBrindlemoor");
+  running.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&running));
+  QWidget other;
+  other.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+  Command("xdotool", {"windowfocus", "--sync", QString::number(other.winId())});
+  EXPECT_EQ(RunConfigure("/c"), 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    return Command("xdotool", {"getwindowfocus"}) == QString::number(running.winId());
+  }, 3000));
+  QTest::qWait(300);
+  EXPECT_EQ(Starts(), 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
