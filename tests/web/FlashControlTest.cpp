@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QWidget>
+#include <array>
 #include <set>
 
 #include "platform/Errors.h"
@@ -42,8 +44,49 @@ TEST_F(FlashControl, PlaysAMovieToItsLastFrame) {
     return control->FrameNum() == 11;
   }));
   EXPECT_GT(seen.size(), 3u);
-  std::printf("first frame after %lld ms\n",
-              static_cast<long long>(control->MillisecondsToFirstFrame()));
+}
+
+// The colour on screen at a point of the window.
+QColor ScreenColour(const QWidget& window, QPoint at) {
+  const QPoint global = window.mapToGlobal(at);
+  return window.screen()->grabWindow(0, global.x(), global.y(), 1, 1).toImage().pixelColor(0, 0);
+}
+
+bool Near(QColor a, QColor b) {
+  return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+             std::abs(a.blue() - b.blue()) <
+         24;
+}
+
+TEST_F(FlashControl, ScalesTheMovieAsAskedWithBarsInTheShowColour) {
+  // A 400 x 100 stage in a 640 x 480 window.
+  const std::string movie = folder.Write("wide.swf", CountingMovie(24, 24, 400, 100, 0xCC2020));
+  const QColor show(0x33, 0x66, 0x99), stage(0xCC, 0x20, 0x20);
+  control->show();
+  control->AlignToParent();
+  control->SetBackgroundColor(0x02336699);
+  struct Case {
+    int mode;
+    QColor corner, leftMiddle, centre;
+  };
+  for (const Case& c : {Case{0, show, stage, stage}, Case{1, stage, stage, stage},
+                        Case{2, stage, stage, stage}, Case{3, show, show, stage}}) {
+    control->SetScaleMode(c.mode);
+    control->SetMovie(movie);
+    control->Play();
+    const auto colours = [&] {
+      return std::array{ScreenColour(window, {5, 5}), ScreenColour(window, {20, 240}),
+                        ScreenColour(window, {320, 240})};
+    };
+    EXPECT_TRUE(WaitFor(
+        [&] {
+          const auto seen = colours();
+          return Near(seen[0], c.corner) && Near(seen[1], c.leftMiddle) && Near(seen[2], c.centre);
+        },
+        10000))
+        << "scale mode " << c.mode << ": " << colours()[0].name().toStdString() << " "
+        << colours()[1].name().toStdString() << " " << colours()[2].name().toStdString();
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTest>
@@ -127,6 +128,9 @@ TEST_F(WebShow, ClicksOnTheMovieAreSwallowedAndMovementEndsTheShow) {
   QWindow* handle = window.windowHandle();
   const QPoint at = handle->mapFromGlobal(QPoint(100, 100));
   ASSERT_TRUE(window.FlashMovie->OwnsReceiver(window.childAt(at)));
+  QMouseEvent press(QEvent::MouseButtonPress, at, handle->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, {});
+  EXPECT_TRUE(window.ApplicationEvents1Message(handle, &press));  // handled: not dispatched
   QTest::mouseClick(handle, Qt::LeftButton, {}, at);
   QTest::mouseClick(handle, Qt::RightButton, {}, at);
   QTest::qWait(100);

@@ -33,6 +33,15 @@ window.RufflePlayer.config = {
   logLevel: "error",
 };
 
+// Without WebGL (no GPU, or a blocklisted one) Ruffle would try its WebGL renderers for every
+// movie before falling back to the canvas; go to the canvas at once.
+(() => {
+  const canvas = document.createElement("canvas");
+  if (!canvas.getContext("webgl2") && !canvas.getContext("webgl")) {
+    window.RufflePlayer.config.preferredRenderer = "canvas";
+  }
+})();
+
 window.showsaver = (() => {
   let player = null;
   let movie = null;  // Ruffle's metadata of the loaded movie
