@@ -1,12 +1,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "effects/PixelHelpers.h"
 #include "platform/Errors.h"
 
 using std::int32_t;
+using std::int64_t;
 using std::uint32_t;
 
 namespace {
@@ -21,6 +24,94 @@ int32_t Whole(uint32_t fixed) {
   return static_cast<std::int16_t>(static_cast<int32_t>(fixed) >> 16);
 }
 
+int64_t FloorDiv(int64_t a, int64_t b) {
+  const int64_t q = a / b;
+  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+int64_t CeilDiv(int64_t a, int64_t b) {
+  return -FloorDiv(-a, b);
+}
+
+// Narrows [lo, hi) to the columns c with low <= f0 + c * d < high.
+void Narrow(int64_t f0, int64_t d, int64_t low, int64_t high, int64_t& lo, int64_t& hi) {
+  if (d > 0) {
+    lo = std::max(lo, CeilDiv(low - f0, d));
+    hi = std::min(hi, CeilDiv(high - f0, d));
+  } else if (d < 0) {
+    lo = std::max(lo, FloorDiv(high - f0, d) + 1);
+    hi = std::min(hi, FloorDiv(low - f0, d) + 1);
+  } else if (f0 < low || f0 >= high) {
+    hi = lo;
+  }
+}
+
+// The turn of one picture: the fixed-point sine and cosine, the pivot and the sizes.
+struct Turn {
+  int32_t W;
+  int32_t H;
+  int32_t PX;
+  int32_t PY;
+  uint32_t sn;
+  uint32_t cs;
+
+  // The 16.16 source coordinates of destination column 0 of row r; along the row they grow
+  // by cs and sn per column. Products and sums wrap at 32 bits.
+  uint32_t Fx(int32_t r) const { return Start(r, cs, 0u - sn); }
+  uint32_t Fy(int32_t r) const { return Start(r, sn, cs); }
+  uint32_t Start(int32_t r, uint32_t alongU, uint32_t alongV) const {
+    const auto u = static_cast<uint32_t>(1 - PX);
+    const auto v = static_cast<uint32_t>(H - r - PY);
+    return u * alongU + v * alongV;
+  }
+
+  // Whether no coordinate of any pixel can wrap: |u| + |v| stays below 32768.
+  bool NeverWraps() const {
+    const int64_t u = std::max(std::abs(int64_t{1} - PX), std::abs(int64_t{W} + 1 - PX));
+    const int64_t v = std::max(std::abs(int64_t{H} - PY), std::abs(int64_t{1} - PY));
+    return (u + v) * 65536 <= std::numeric_limits<int32_t>::max();
+  }
+};
+
+// Every pixel of every row, each checked against the source.
+void TurnEachPixel(Bitmap& Dest, const Turn& t, const Pixel* const* rows) {
+  for (int32_t r = 0; r < t.H; ++r) {
+    Pixel* out = Dest.Row(r);
+    uint32_t fx = t.Fx(r);
+    uint32_t fy = t.Fy(r);
+    for (int32_t c = 0; c < t.W; ++c, fx += t.cs, fy += t.sn) {
+      const int32_t sx = t.PX + Whole(fx);
+      const int32_t sy = t.PY + Whole(fy);
+      if (static_cast<uint32_t>(sx) < static_cast<uint32_t>(t.W) &&
+          static_cast<uint32_t>(sy) < static_cast<uint32_t>(t.H)) {
+        out[c] = rows[sy][sx];
+      }
+    }
+  }
+}
+
+// The same when nothing wraps: the source coordinates then grow linearly along a row, so the
+// columns whose source lies inside the picture are one run, found by division; only those are
+// visited, without a check per pixel.
+void TurnRuns(Bitmap& Dest, const Turn& t, const Pixel* const* rows) {
+  for (int32_t r = 0; r < t.H; ++r) {
+    const int64_t fx0 = static_cast<int32_t>(t.Fx(r));
+    const int64_t fy0 = static_cast<int32_t>(t.Fy(r));
+    const int64_t cs = static_cast<int32_t>(t.cs);
+    const int64_t sn = static_cast<int32_t>(t.sn);
+    int64_t lo = 0;
+    int64_t hi = t.W;
+    Narrow(fx0, cs, -int64_t{t.PX} * 65536, (int64_t{t.W} - t.PX) * 65536, lo, hi);
+    Narrow(fy0, sn, -int64_t{t.PY} * 65536, (int64_t{t.H} - t.PY) * 65536, lo, hi);
+    Pixel* out = Dest.Row(r);
+    auto fx = static_cast<uint32_t>(fx0 + lo * cs);
+    auto fy = static_cast<uint32_t>(fy0 + lo * sn);
+    for (int64_t c = lo; c < hi; ++c, fx += t.cs, fy += t.sn) {
+      out[c] = rows[t.PY + Whole(fy)][t.PX + Whole(fx)];
+    }
+  }
+}
+
 }  // namespace
 
 void RotateBitmap(Bitmap& Dest, const Bitmap& Source, int32_t PX, int32_t PY, long double Angle) {
@@ -30,27 +121,19 @@ void RotateBitmap(Bitmap& Dest, const Bitmap& Source, int32_t PX, int32_t PY, lo
     throw EInvalidOperation("RotateBitmap needs two bitmaps of the same size");
   }
   if (&Dest == &Source) throw EInvalidOperation("RotateBitmap cannot draw a bitmap onto itself");
-  const auto sn = static_cast<uint32_t>(Fixed(std::sin(-Angle)));
-  const auto cs = static_cast<uint32_t>(Fixed(std::cos(-Angle)));
-  // The start of each source row, counted from the bottom.
+  const Turn turn{W,
+                  H,
+                  PX,
+                  PY,
+                  static_cast<uint32_t>(Fixed(std::sin(-Angle))),
+                  static_cast<uint32_t>(Fixed(std::cos(-Angle)))};
+  // The start of each source row, counted from the bottom. Every destination pixel is computed
+  // on its own, so the rows are walked in the order the memory is laid out in.
   std::vector<const Pixel*> rows(static_cast<std::size_t>(H));
   for (int32_t sy = 0; sy < H; ++sy) rows[static_cast<std::size_t>(sy)] = Source.BlockRow(sy);
-  // Products and sums wrap at 32 bits, as the fixed-point arithmetic is defined; along a row
-  // they change by cs and sn per column. Every destination pixel is computed on its own, so
-  // the rows are walked left to right, the order the memory is laid out in.
-  for (int32_t r = 0; r < H; ++r) {
-    Pixel* out = Dest.Row(r);
-    const auto v = static_cast<uint32_t>(H - r - PY);
-    const auto u = static_cast<uint32_t>(1 - PX);  // column 0, plus one
-    uint32_t fx = u * cs - v * sn;
-    uint32_t fy = u * sn + v * cs;
-    for (int32_t c = 0; c < W; ++c, fx += cs, fy += sn) {
-      const int32_t sx = PX + Whole(fx);
-      const int32_t sy = PY + Whole(fy);
-      if (static_cast<uint32_t>(sx) < static_cast<uint32_t>(W) &&
-          static_cast<uint32_t>(sy) < static_cast<uint32_t>(H)) {
-        out[c] = rows[static_cast<std::size_t>(sy)][sx];
-      }
-    }
+  if (turn.NeverWraps()) {
+    TurnRuns(Dest, turn, rows.data());
+  } else {
+    TurnEachPixel(Dest, turn, rows.data());
   }
 }
