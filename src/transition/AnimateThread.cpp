@@ -25,13 +25,12 @@ bool TAnimateThread::Terminated() const {
   return terminated_;
 }
 
-bool TAnimateThread::RepaintAndWait() {
+void TAnimateThread::RepaintAndWait() {
   std::unique_lock lock(mutex_);
-  if (terminated_) return false;
+  if (terminated_) return;
   const std::uint64_t ticket = ++requested_;
   QCoreApplication::postEvent(View, new RepaintRequestEvent(ticket));
   wake_.wait(lock, [&] { return painted_ >= ticket || terminated_; });
-  return painted_ >= ticket;
 }
 
 void TAnimateThread::Painted(std::uint64_t ticket) {

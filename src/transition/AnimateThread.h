@@ -31,9 +31,9 @@ class TAnimateThread : public QThread {
   // The failure that ended the loop, if any.
   std::exception_ptr Failure() const { return failure_; }
 
-  // Worker thread: asks for a repaint of the view and waits until it is done (true) or the
-  // worker is told to terminate (false).
-  bool RepaintAndWait();
+  // Worker thread: asks for a repaint of the view and waits until it is done or the worker is
+  // told to terminate.
+  void RepaintAndWait();
   // User-interface thread: the repaint asked for with this ticket has been done.
   void Painted(std::uint64_t ticket);
 

@@ -183,8 +183,8 @@ void TCustomTransitionView::SetProgress(int value) {
     progress_ = value;
     RenderFrame();
   }
-  // A frame that its ending worker never got shown is not announced.
-  if (RepaintDisplayRect()) NotifyProgress();
+  RepaintDisplayRect();
+  NotifyProgress();
 }
 
 void TCustomTransitionView::RenderFrame() {
@@ -202,15 +202,17 @@ void TCustomTransitionView::RenderFrame() {
   ::RenderFrame(screenBitmap_, *oldBitmap_, *pictureBitmap_, style_, progress_, hooks);
 }
 
-bool TCustomTransitionView::RepaintDisplayRect() {
+void TCustomTransitionView::RepaintDisplayRect() {
   if (QThread::currentThread() == thread()) {
     repaint(displayRect_);
-    return true;
+    return;
   }
   auto* worker = dynamic_cast<TAnimateThread*>(QThread::currentThread());
-  if (worker != nullptr && worker->View == this) return worker->RepaintAndWait();
+  if (worker != nullptr && worker->View == this) {
+    worker->RepaintAndWait();
+    return;
+  }
   PostToUiThread([this] { update(displayRect_); });
-  return true;
 }
 
 // Ending -------------------------------------------------------------------------------------
@@ -231,6 +233,8 @@ void TCustomTransitionView::WorkerDone(bool raiseFailure) {
   QCoreApplication::removePostedEvents(this, RepaintRequestEvent::kType);
   const std::exception_ptr failure = worker->Failure();
   worker.reset();
+  // The worker may have ended before its last frame was repainted.
+  update(displayRect_);
   if (stopping_ || !manual_) FinishTransition(failure != nullptr);
   if (failure && raiseFailure) std::rethrow_exception(failure);
 }

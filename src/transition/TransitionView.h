@@ -199,8 +199,8 @@ class TCustomTransitionView : public QWidget {
   void RenderOldFromBackground();
   void DrawOldFromBackground();
   // Repaints DisplayRect at once; on the worker thread, waits for the user-interface thread to
-  // do it. False when the worker was told to end instead.
-  bool RepaintDisplayRect();
+  // do it, or for the worker to be told to end.
+  void RepaintDisplayRect();
 
   // The transition driver.
   void PrepareTransition();
