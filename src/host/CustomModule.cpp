@@ -25,8 +25,8 @@ std::string TruncateText(std::string_view text, std::size_t maxBytes) {
 void CustomMessageBox(QWidget* owner, std::string_view text, std::string_view title,
                       QMessageBox::Icon icon) {
   QMessageBox box(icon, QString::fromStdString(TruncateText(title, kMessageBoxTitleBytes)),
-                  QString::fromStdString(TruncateText(text, kMessageBoxTextBytes)),
-                  QMessageBox::Ok, owner);
+                  QString::fromStdString(TruncateText(text, kMessageBoxTextBytes)), QMessageBox::Ok,
+                  owner);
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
   box.exec();
 }

@@ -30,7 +30,9 @@ constexpr std::array<std::pair<const char*, const char*>, 14> kComponentNames{{
     {"QObject", "TObject"},
 }};
 
-bool IsOurClass(const char* name) { return name[0] == 'T' && std::strlen(name) > 1; }
+bool IsOurClass(const char* name) {
+  return name[0] == 'T' && std::strlen(name) > 1;
+}
 
 const QObject* FormOfWindow(const QObject* object) {
   const auto* window = qobject_cast<const QWindow*>(object);

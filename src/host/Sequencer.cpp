@@ -36,6 +36,7 @@ void TfrmShowSaver::PlayRes() {
   TraceLine = "6";
   ItemStyle = -1;
   const std::uint8_t kind = Saver->ItemKind(CurrentItem);
+  const std::vector<std::string> knownFiles = TemporaryFiles();
   switch (kind) {
     // The players add their kinds here: ikPicture PlayPicture, ikFlash PlayFlash,
     // ikVideo PlayVideo, ikWebsite PlayWebsite. Any other kind plays nothing.
@@ -54,6 +55,7 @@ void TfrmShowSaver::PlayRes() {
     default:
       break;
   }
+  LogMadeFiles(knownFiles);
   Log("item-start index=" + std::to_string(CurrentItem) + " kind=" + std::to_string(kind) +
       " style=" + std::to_string(ItemStyle));
   TraceLine = "7";
@@ -61,7 +63,9 @@ void TfrmShowSaver::PlayRes() {
   TraceFunction.clear();
 }
 
-void TfrmShowSaver::Timer1Timer() { PlayRes(); }
+void TfrmShowSaver::Timer1Timer() {
+  PlayRes();
+}
 
 void TfrmShowSaver::StopAny() {
   TraceFunction = "StopAny";

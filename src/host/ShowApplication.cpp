@@ -56,4 +56,6 @@ void TShowApplication::Terminate() {
   if (loopRunning_) exit(0);
 }
 
-TShowApplication* Application() { return qobject_cast<TShowApplication*>(QCoreApplication::instance()); }
+TShowApplication* Application() {
+  return qobject_cast<TShowApplication*>(QCoreApplication::instance());
+}

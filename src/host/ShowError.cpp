@@ -55,6 +55,7 @@ std::vector<std::string> ErrorReportLines(const std::exception& error,
 void ShowErrorReport(QWidget* owner, const std::vector<std::string>& lines) {
   auto* report = new TfrmShowError(owner);
   report->Memo1->clear();
-  for (const std::string& line : lines) report->Memo1->appendPlainText(QString::fromStdString(line));
+  for (const std::string& line : lines)
+    report->Memo1->appendPlainText(QString::fromStdString(line));
   report->exec();
 }

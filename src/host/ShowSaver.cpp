@@ -19,10 +19,10 @@
 #include "platform/Mci.h"
 #include "platform/TickCount.h"
 #include "players/FlashControl.h"
-#include "players/WebBrowser.h"
-#include "players/swf/FlashManager.h"
 #include "players/MediaPlayer.h"
 #include "players/PicManager.h"
+#include "players/WebBrowser.h"
+#include "players/swf/FlashManager.h"
 #include "showdata/PlayerTrailer.h"
 #include "transition/TransitionView.h"
 #include "ui/CloseButtonPictures.h"
@@ -147,8 +147,9 @@ void TfrmShowSaver::FormShow() {
   TraceFunction = "FormShow";
   TraceLine = "1";
   if (TShowApplication* app = Application())
-    app->SetExceptionHandler(
-        this, [this](QObject* sender, const std::exception& error) { AppException(sender, error); });
+    app->SetExceptionHandler(this, [this](QObject* sender, const std::exception& error) {
+      AppException(sender, error);
+    });
   TraceLine = "2";
   FlashMovie = nullptr;
   WebBrowser1 = nullptr;
@@ -217,6 +218,7 @@ void TfrmShowSaver::FormShow() {
   TraceLine = "15";
   StopAny();
   PlayMusic();
+  LogMusicStarted();
   PlayRes();
   TraceLine = "16";
   if (!IsPreview)
@@ -260,8 +262,10 @@ void TfrmShowSaver::ExitSaver(std::string_view trigger) {
   delete WebBrowser1;
   WebBrowser1 = nullptr;
   TraceLine = "4";
+  const std::vector<std::string> temporaryFiles = TemporaryFiles();
   PicManager.reset();
   FlashManager.reset();
+  LogDeletedFiles(temporaryFiles);
   TraceLine = "5";
   Saver.reset();
   TraceLine = "6";
@@ -291,7 +295,9 @@ bool TfrmShowSaver::ApplicationEvents1Message(QObject* receiver, QEvent* event) 
   return false;
 }
 
-void TfrmShowSaver::KRVButton1Click() { ExitSaver("close-button"); }
+void TfrmShowSaver::KRVButton1Click() {
+  ExitSaver("close-button");
+}
 
 bool TfrmShowSaver::event(QEvent* event) {
   if (event->type() == ScreenSaveEventType()) {
@@ -299,7 +305,10 @@ bool TfrmShowSaver::event(QEvent* event) {
     return true;
   }
   if (event->type() == MciNotifyEvent::EventType()) {
-    MciNotify(static_cast<const MciNotifyEvent&>(*event));
+    const auto& notification = static_cast<const MciNotifyEvent&>(*event);
+    MciNotify(notification);
+    // The notification chains to the next track unless the track was cut short.
+    if (notification.NotifyCode() != MciNotifyEvent::Aborted) LogMusicStarted();
     return true;
   }
   if (IsPreview && event->type() == QEvent::WindowDeactivate) ExitSaver("deactivate");
@@ -346,4 +355,6 @@ void TfrmShowSaver::Report(const std::vector<std::string>& lines) {
   ShowErrorReport(this, lines);
 }
 
-void TfrmShowSaver::Log(std::string_view event) const { ShowLog(MonitorIndex, event); }
+void TfrmShowSaver::Log(std::string_view event) const {
+  ShowLog(MonitorIndex, event);
+}

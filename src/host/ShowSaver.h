@@ -132,6 +132,11 @@ class TfrmShowSaver : public QWidget {
   void ShowWebsitePreview();
   void ShowCloseButton();
   void Report(const std::vector<std::string>& lines);
+  // Diagnostic log entries for what the players do (ShowDiagnostics.cpp).
+  std::vector<std::string> TemporaryFiles() const;
+  void LogMadeFiles(const std::vector<std::string>& known) const;
+  void LogDeletedFiles(const std::vector<std::string>& made) const;
+  void LogMusicStarted();
 
   QString playerPath_;
   bool setUpStarted_ = false;

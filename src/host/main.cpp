@@ -1,3 +1,5 @@
 #include "host/StartModes.h"
 
-int main(int argc, char** argv) { return RunShowSaver(argc, argv); }
+int main(int argc, char** argv) {
+  return RunShowSaver(argc, argv);
+}

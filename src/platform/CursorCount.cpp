@@ -16,4 +16,6 @@ int ShowCursor(bool show) {
   return showCount;
 }
 
-int CursorShowCount() { return showCount; }
+int CursorShowCount() {
+  return showCount;
+}

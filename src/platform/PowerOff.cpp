@@ -10,9 +10,9 @@ void PowerOffComputer() {
     QProcess::startDetached("/bin/sh", {"-c", QString::fromLocal8Bit(command)});
     return;
   }
-  QDBusMessage call = QDBusMessage::createMethodCall(
-      "org.freedesktop.login1", "/org/freedesktop/login1", "org.freedesktop.login1.Manager",
-      "PowerOff");
+  QDBusMessage call =
+      QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
+                                     "org.freedesktop.login1.Manager", "PowerOff");
   call << false;  // not interactive: no authentication dialog
   QDBusConnection::systemBus().call(call, QDBus::Block, 5000);
 }

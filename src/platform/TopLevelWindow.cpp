@@ -25,7 +25,8 @@ class XConnection {
     return it.data->root;
   }
   xcb_atom_t Atom(const char* name) const {
-    auto cookie = xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    auto cookie =
+        xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
         xcb_intern_atom_reply(connection_, cookie, nullptr), &std::free);
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};

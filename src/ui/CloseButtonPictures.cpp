@@ -43,7 +43,9 @@ QImage DrawButton(const Face& face) {
 
 }  // namespace
 
-QImage CloseButtonNormal() { return DrawButton({QColor(236, 236, 236), QColor(121, 0, 0), 5, false}); }
+QImage CloseButtonNormal() {
+  return DrawButton({QColor(236, 236, 236), QColor(121, 0, 0), 5, false});
+}
 
 QImage CloseButtonMouseIn() {
   return DrawButton({QColor(200, 224, 248), QColor(121, 0, 0), 5, false});

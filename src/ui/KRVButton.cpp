@@ -5,17 +5,27 @@
 #include <QPainter>
 #include <QPixmap>
 
-TKRVButton::TKRVButton(QWidget* owner) : QWidget(owner) { setMouseTracking(true); }
+TKRVButton::TKRVButton(QWidget* owner) : QWidget(owner) {
+  setMouseTracking(true);
+}
 
 void TKRVButton::SetPicture(QImage& target, const QImage& picture) {
   target = picture;
   Draw();
 }
 
-void TKRVButton::SetPicOnMouseIn(const QImage& picture) { SetPicture(picOnMouseIn_, picture); }
-void TKRVButton::SetPicOnMouseDown(const QImage& picture) { SetPicture(picOnMouseDown_, picture); }
-void TKRVButton::SetPicDisabled(const QImage& picture) { SetPicture(picDisabled_, picture); }
-void TKRVButton::SetPicNormal(const QImage& picture) { SetPicture(picNormal_, picture); }
+void TKRVButton::SetPicOnMouseIn(const QImage& picture) {
+  SetPicture(picOnMouseIn_, picture);
+}
+void TKRVButton::SetPicOnMouseDown(const QImage& picture) {
+  SetPicture(picOnMouseDown_, picture);
+}
+void TKRVButton::SetPicDisabled(const QImage& picture) {
+  SetPicture(picDisabled_, picture);
+}
+void TKRVButton::SetPicNormal(const QImage& picture) {
+  SetPicture(picNormal_, picture);
+}
 
 void TKRVButton::SetAutoSize(bool value) {
   autoSize_ = value;

@@ -57,6 +57,10 @@ void TfrmShutDown::CancelClick() {
   done(mrCancel);
 }
 
-void TfrmShutDown::reject() { CancelClick(); }
+void TfrmShutDown::reject() {
+  CancelClick();
+}
 
-void ShutdownWindows() { PowerOffComputer(); }
+void ShutdownWindows() {
+  PowerOffComputer();
+}

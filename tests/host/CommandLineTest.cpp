@@ -19,21 +19,20 @@ TEST_P(CommandLineModes, FirstTwoCharactersChooseTheMode) {
   EXPECT_EQ(parsed.previewWindow, GetParam().previewWindow);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CommandLineModes,
-    testing::Values(ModeCase{{"/p", "4194305"}, TStartMode::Preview, 4194305},
-                    ModeCase{{"/P", "42"}, TStartMode::Preview, 42},
-                    ModeCase{{"/Preview", "+7"}, TStartMode::Preview, 7},
-                    ModeCase{{"/c"}, TStartMode::Configure, 0},
-                    ModeCase{{"/C:1234"}, TStartMode::Configure, 0},
-                    ModeCase{{"/c", "not read"}, TStartMode::Configure, 0},
-                    ModeCase{{"/s"}, TStartMode::FullScreen, 0},
-                    ModeCase{{"/A"}, TStartMode::FullScreen, 0},
-                    ModeCase{{"-p", "12"}, TStartMode::FullScreen, 0},
-                    ModeCase{{"-c"}, TStartMode::FullScreen, 0},
-                    ModeCase{{"p/", "12"}, TStartMode::FullScreen, 0},
-                    ModeCase{{"anything"}, TStartMode::FullScreen, 0},
-                    ModeCase{{}, TStartMode::FullScreen, 0}));
+INSTANTIATE_TEST_SUITE_P(Table, CommandLineModes,
+                         testing::Values(ModeCase{{"/p", "4194305"}, TStartMode::Preview, 4194305},
+                                         ModeCase{{"/P", "42"}, TStartMode::Preview, 42},
+                                         ModeCase{{"/Preview", "+7"}, TStartMode::Preview, 7},
+                                         ModeCase{{"/c"}, TStartMode::Configure, 0},
+                                         ModeCase{{"/C:1234"}, TStartMode::Configure, 0},
+                                         ModeCase{{"/c", "not read"}, TStartMode::Configure, 0},
+                                         ModeCase{{"/s"}, TStartMode::FullScreen, 0},
+                                         ModeCase{{"/A"}, TStartMode::FullScreen, 0},
+                                         ModeCase{{"-p", "12"}, TStartMode::FullScreen, 0},
+                                         ModeCase{{"-c"}, TStartMode::FullScreen, 0},
+                                         ModeCase{{"p/", "12"}, TStartMode::FullScreen, 0},
+                                         ModeCase{{"anything"}, TStartMode::FullScreen, 0},
+                                         ModeCase{{}, TStartMode::FullScreen, 0}));
 
 TEST(CommandLine, PreviewWithoutADecimalHandleIsAConversionError) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases{

@@ -20,7 +20,7 @@ const QString kPlayer = QStringLiteral(SHOWSAVER_BINARY);
 
 // Output of a command, or empty text when it fails.
 QString Command(const QString& program, const QStringList& arguments,
-            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
   process.setProcessEnvironment(environment);
   process.start(program, arguments);
@@ -35,6 +35,32 @@ std::string VisibleWindowTitles() {
        Command("xdotool", {"search", "--onlyvisible", "--name", "."}).split('\n'))
     titles << Command("xdotool", {"getwindowname", window});
   return titles.join(" | ").toStdString();
+}
+
+// A mono 8 kHz 16-bit wave file of silence.
+void WriteSilentWave(const QString& path, int seconds) {
+  const quint32 rate = 8000;
+  const quint32 dataBytes = rate * 2 * static_cast<quint32>(seconds);
+  QByteArray wave;
+  const auto put32 = [&wave](quint32 v) {
+    for (int i = 0; i < 4; ++i) wave.append(char((v >> (8 * i)) & 0xFF));
+  };
+  const auto put16 = [&wave](quint16 v) { wave.append(char(v & 0xFF)).append(char(v >> 8)); };
+  wave.append("RIFF");
+  put32(36 + dataBytes);
+  wave.append("WAVEfmt ");
+  put32(16);
+  put16(1);  // PCM
+  put16(1);  // mono
+  put32(rate);
+  put32(rate * 2);
+  put16(2);
+  put16(16);
+  wave.append("data");
+  put32(dataBytes);
+  wave.append(QByteArray(static_cast<int>(dataBytes), '\0'));
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(wave);
 }
 
 // A running showsaver with its diagnostic log.
@@ -118,13 +144,18 @@ TEST(EndToEnd, TwoMonitorsEachShowAndOneKeyEndsBoth) {
   const QProcessEnvironment environment = OnDisplay(display.Name());
   for (const char* screen : {"0", "1"}) {
     QString window;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-      window = Command("xdotool", {"search", "--screen", QString(screen), "--onlyvisible", "--name",
-                               "^frmShowSaver$"}, environment);
-      return !window.isEmpty();
-    }, 5000)) << "no show window on screen " << screen;
-    const QString geometry =
-        Command("xdotool", {"getwindowgeometry", "--shell", window.section('\n', 0, 0)}, environment);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+          window = Command(
+              "xdotool",
+              {"search", "--screen", QString(screen), "--onlyvisible", "--name", "^frmShowSaver$"},
+              environment);
+          return !window.isEmpty();
+        },
+        5000))
+        << "no show window on screen " << screen;
+    const QString geometry = Command(
+        "xdotool", {"getwindowgeometry", "--shell", window.section('\n', 0, 0)}, environment);
     EXPECT_TRUE(geometry.contains("X=0\nY=0\nWIDTH=800\nHEIGHT=600")) << geometry.toStdString();
   }
   Command("xdotool", {"mousemove", "400", "300", "key", "a"}, environment);
@@ -138,7 +169,9 @@ TEST(EndToEnd, SigtermEndsTheShowAndLeavesNoTemporaryFile) {
   spec.showSeconds = 1;
   for (int i = 0; i < 2; ++i)
     spec.items.push_back({ikPicture, "", "pic" + std::to_string(i) + ".bmp", ".bmp"});
+  spec.music.push_back({"", "quiet.wav"});
   const TTestShow show(spec);
+  WriteSilentWave(QString::fromStdString(show.Folder()) + "quiet.wav", 3);
   for (int i = 0; i < 2; ++i) {
     QImage picture(64, 48, QImage::Format_RGB888);
     picture.fill(i == 0 ? Qt::red : Qt::blue);
@@ -149,14 +182,19 @@ TEST(EndToEnd, SigtermEndsTheShowAndLeavesNoTemporaryFile) {
       << player.Log().toStdString() << player.Errors().toStdString() << VisibleWindowTitles();
   const QDir folder(QString::fromStdString(show.Folder()));
   const QStringList temporary{"tmppic*", "tmpflash*"};
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !folder.entryList(temporary, QDir::Files).isEmpty(); },
-                              5000))
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return !folder.entryList(temporary, QDir::Files).isEmpty(); }, 5000))
       << "the show made no temporary file";
   ::kill(static_cast<pid_t>(player.Pid()), SIGTERM);
   EXPECT_EQ(player.WaitForExit(), 0);
   EXPECT_TRUE(player.Log().contains("exit trigger=screensave"));
   const QStringList left = folder.entryList(temporary, QDir::Files);
   EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+  const QString log = player.Log();
+  EXPECT_TRUE(log.contains("music-start index=0 ")) << log.toStdString();
+  const QString made = log.section("tempfile-made ", 1, 1).section('\n', 0, 0);
+  EXPECT_TRUE(made.contains("tmppic")) << log.toStdString();
+  EXPECT_TRUE(log.contains("tempfile-deleted " + made)) << log.toStdString();
 }
 
 TEST(EndToEnd, PreviewFillsTheGivenWindowIgnoresKeysAndEndsOnLosingActivation) {
@@ -173,18 +211,20 @@ TEST(EndToEnd, PreviewFillsTheGivenWindowIgnoresKeysAndEndsOnLosingActivation) {
   elsewhere.setGeometry(600, 100, 100, 100);
   elsewhere.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&elsewhere));
-  Player player(show.MakePlayerCopy(kPlayer, "Preview.scr"),
-                {"/p", QString::number(area.winId())});
+  Player player(show.MakePlayerCopy(kPlayer, "Preview.scr"), {"/p", QString::number(area.winId())});
   ASSERT_TRUE(player.WaitForLog("setup-done")) << player.Errors().toStdString();
   QString preview;
-  ASSERT_TRUE(QTest::qWaitFor([&] {
-    preview = Command("xdotool", {"search", "--onlyvisible", "--name", "^frmShowSaver$"});
-    return !preview.isEmpty();
-  }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        preview = Command("xdotool", {"search", "--onlyvisible", "--name", "^frmShowSaver$"});
+        return !preview.isEmpty();
+      },
+      5000));
   const QString geometry = Command("xdotool", {"getwindowgeometry", "--shell", preview});
   EXPECT_TRUE(geometry.contains("X=100\nY=100\nWIDTH=300\nHEIGHT=200")) << geometry.toStdString();
   Command("xdotool", {"windowfocus", "--sync", preview});
-  Command("xdotool", {"mousemove", "250", "200", "click", "1", "key", "a", "mousemove", "200", "150"});
+  Command("xdotool",
+          {"mousemove", "250", "200", "click", "1", "key", "a", "mousemove", "200", "150"});
   QTest::qWait(300);
   EXPECT_FALSE(player.Log().contains("exit"));
   Command("xdotool", {"windowfocus", "--sync", QString::number(elsewhere.winId())});
@@ -259,9 +299,9 @@ TEST_F(ConfigureMode, StartsTheToolOrBringsUpTheRunningOne) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
   Command("xdotool", {"windowfocus", "--sync", QString::number(other.winId())});
   EXPECT_EQ(RunConfigure("/c"), 0);
-  EXPECT_TRUE(QTest::qWaitFor([&] {
-    return Command("xdotool", {"getwindowfocus"}) == QString::number(running.winId());
-  }, 3000));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return Command("xdotool", {"getwindowfocus"}) == QString::number(running.winId()); },
+      3000));
   QTest::qWait(300);
   EXPECT_EQ(Starts(), 1);
 }

@@ -21,10 +21,9 @@ namespace {
 
 TEST(ErrorReport, LinesCarryTheirLabelsWithNoSpaceAdded) {
   const auto lines = ErrorReportLines(EReadError(kStreamReadError), "FormShow", "8", "TTimer");
-  EXPECT_EQ(lines, (std::vector<std::string>{
-                       "Error Message:Stream read error", "Error    Code:0",
-                       "function     :FormShow", "Lines     :8", "Object     :TTimer",
-                       "Error Class:EReadError"}));
+  EXPECT_EQ(lines, (std::vector<std::string>{"Error Message:Stream read error", "Error    Code:0",
+                                             "function     :FormShow", "Lines     :8",
+                                             "Object     :TTimer", "Error Class:EReadError"}));
   const auto players = ErrorReportLines(EConvertError("x", 17), "", "000", "");
   EXPECT_EQ(players[1], "Error    Code:17");
   EXPECT_EQ(players[4], "Object     :");

@@ -14,7 +14,9 @@ constexpr QPoint kStart(400, 300);
 TInputEvent Move(int dx, int dy) {
   return {TInputKind::MouseMove, 0, kStart + QPoint(dx, dy), false};
 }
-TInputEvent Key(int key) { return {TInputKind::KeyDown, key, {}, false}; }
+TInputEvent Key(int key) {
+  return {TInputKind::KeyDown, key, {}, false};
+}
 TInputEvent Click(bool toFlash = false) {
   return {TInputKind::LeftOrRightButtonDown, 0, kStart, toFlash};
 }
@@ -50,9 +52,13 @@ TEST(ExitTriggers, Table) {
       {"other key with the close button passes", Key(Qt::Key_A), closeButtonOnly,
        TFilterAction::Pass},
       {"Esc without either flag passes", Key(Qt::Key_Escape), moveOnly, TFilterAction::Pass},
-      {"screen-saver command ends with every flag off", {TInputKind::ScreenSave, 0, {}, false},
-       none, TFilterAction::Exit},
-      {"anything else passes", {TInputKind::Other, 0, kStart + QPoint(50, 50), false}, all,
+      {"screen-saver command ends with every flag off",
+       {TInputKind::ScreenSave, 0, {}, false},
+       none,
+       TFilterAction::Exit},
+      {"anything else passes",
+       {TInputKind::Other, 0, kStart + QPoint(50, 50), false},
+       all,
        TFilterAction::Pass},
   };
   for (const TriggerCase& c : cases)

@@ -28,8 +28,12 @@ TTestShow::TTestShow(const ShowSpec& spec, std::size_t keepBytes) {
   WriteBytes(playerPath_.toStdString(), player, player.size());
 }
 
-std::string TTestShow::Folder() const { return dir_.path().toStdString() + "/"; }
-std::string TTestShow::ShowPath() const { return Folder() + "show.krv"; }
+std::string TTestShow::Folder() const {
+  return dir_.path().toStdString() + "/";
+}
+std::string TTestShow::ShowPath() const {
+  return Folder() + "show.krv";
+}
 
 QString TTestShow::MakePlayerCopy(const QString& executable, const QString& name) const {
   const QString copy = QString::fromStdString(Folder()) + name;

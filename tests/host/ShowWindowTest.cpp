@@ -163,9 +163,12 @@ TEST_F(ShowWindow, ExitTriggersThroughTheWindow) {
       QTest::mouseMove(window, window->mapFromGlobal(start + QPoint(dx, dy)));
     };
   };
-  const auto key = [](Qt::Key k) { return [k](QWindow* window, QPoint) { QTest::keyClick(window, k); }; };
+  const auto key = [](Qt::Key k) {
+    return [k](QWindow* window, QPoint) { QTest::keyClick(window, k); };
+  };
   const auto click = [](Qt::MouseButton button) {
-    return [button](QWindow* window, QPoint) { QTest::mouseClick(window, button, {}, QPoint(5, 5)); };
+    return
+        [button](QWindow* window, QPoint) { QTest::mouseClick(window, button, {}, QPoint(5, 5)); };
   };
   const std::vector<InputCase> cases{
       {"2 px keeps", [](ShowSpec& s) { s.exitOnMouseMove = true; }, moveBy(2, -2), false},
@@ -173,14 +176,14 @@ TEST_F(ShowWindow, ExitTriggersThroughTheWindow) {
       {"move without the flag", [](ShowSpec&) {}, moveBy(50, 50), false},
       {"key ends", [](ShowSpec& s) { s.exitOnKey = true; }, key(Qt::Key_Shift), true},
       {"key without the flag", [](ShowSpec&) {}, key(Qt::Key_A), false},
-      {"Esc with the close button", [](ShowSpec& s) { s.closeButton = true; },
-       key(Qt::Key_Escape), true},
-      {"other key with the close button", [](ShowSpec& s) { s.closeButton = true; },
-       key(Qt::Key_Q), false},
+      {"Esc with the close button", [](ShowSpec& s) { s.closeButton = true; }, key(Qt::Key_Escape),
+       true},
+      {"other key with the close button", [](ShowSpec& s) { s.closeButton = true; }, key(Qt::Key_Q),
+       false},
       {"left click ends", [](ShowSpec& s) { s.exitOnClick = true; }, click(Qt::LeftButton), true},
       {"right click ends", [](ShowSpec& s) { s.exitOnClick = true; }, click(Qt::RightButton), true},
-      {"middle click keeps", [](ShowSpec& s) { s.exitOnClick = true; },
-       click(Qt::MiddleButton), false},
+      {"middle click keeps", [](ShowSpec& s) { s.exitOnClick = true; }, click(Qt::MiddleButton),
+       false},
       {"click without the flag", [](ShowSpec&) {}, click(Qt::LeftButton), false},
   };
   for (const InputCase& c : cases) {

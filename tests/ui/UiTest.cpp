@@ -40,7 +40,8 @@ class UiTest : public QObject {
 
  private slots:
   void picturesAreNineteenByEighteenWithTheirCrosses() {
-    for (const QImage& picture : {CloseButtonNormal(), CloseButtonMouseIn(), CloseButtonMouseDown()}) {
+    for (const QImage& picture :
+         {CloseButtonNormal(), CloseButtonMouseIn(), CloseButtonMouseDown()}) {
       QCOMPARE(picture.size(), QSize(19, 18));
       QCOMPARE(picture.format(), QImage::Format_RGB888);
     }
@@ -49,7 +50,8 @@ class UiTest : public QObject {
     QCOMPARE(CloseButtonMouseIn().pixelColor(9, 8), QColor(121, 0, 0));
     QCOMPARE(CloseButtonMouseDown().pixelColor(9, 8), QColor(80, 0, 0));
     QVERIFY(CloseButtonNormal().pixelColor(9, 2) != CloseButtonMouseIn().pixelColor(9, 2));
-    QVERIFY(CloseButtonMouseIn().pixelColor(9, 2).blue() > CloseButtonMouseIn().pixelColor(9, 2).red());
+    QVERIFY(CloseButtonMouseIn().pixelColor(9, 2).blue() >
+            CloseButtonMouseIn().pixelColor(9, 2).red());
     // The pressed cross is smaller: its end is one pixel further in.
     QCOMPARE(CloseButtonNormal().pixelColor(5, 5), QColor(121, 0, 0));
     QVERIFY(CloseButtonMouseDown().pixelColor(5, 5) != QColor(80, 0, 0));
