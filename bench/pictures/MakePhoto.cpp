@@ -11,11 +11,14 @@
 
 namespace {
 
-std::uint8_t Clamp(double v) { return static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v); }
+std::uint8_t Clamp(double v) {
+  return static_cast<std::uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
+}
 
 // Fine grain from a hash of the position, the same every run.
 double Grain(int x, int y) {
-  std::uint32_t h = static_cast<std::uint32_t>(x) * 73856093u ^ static_cast<std::uint32_t>(y) * 19349663u;
+  std::uint32_t h =
+      static_cast<std::uint32_t>(x) * 73856093u ^ static_cast<std::uint32_t>(y) * 19349663u;
   h ^= h >> 13;
   h *= 0x5bd1e995u;
   h ^= h >> 15;

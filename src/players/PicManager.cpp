@@ -83,9 +83,8 @@ std::string TPicManager::GetFile(const TSaverBase& saver, int index) {
 void TPicManager::MakeFile(const std::string& source, const std::string& target,
                            const TSaverBase& saver) const {
   const int mode = saver.FitMode();
-  Bitmap bitmap = LoadPicture(source, [&](Size upright) {
-    return FitReduction(upright, clientRect_, mode);
-  });
+  Bitmap bitmap =
+      LoadPicture(source, [&](Size upright) { return FitReduction(upright, clientRect_, mode); });
   FitBitmap(bitmap, clientRect_, mode, saver.BackColor());
   SaveBmp(bitmap, target);
 }

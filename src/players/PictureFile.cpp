@@ -35,7 +35,8 @@ class FileBytes {
     return mapped_ ? mapped_ : reinterpret_cast<const std::uint8_t*>(copy_.constData());
   }
   std::size_t Size() const {
-    return mapped_ ? static_cast<std::size_t>(file_.size()) : static_cast<std::size_t>(copy_.size());
+    return mapped_ ? static_cast<std::size_t>(file_.size())
+                   : static_cast<std::size_t>(copy_.size());
   }
   // The bytes without a copy, for Qt's readers.
   QByteArray Bytes() const {
@@ -53,8 +54,8 @@ class FileBytes {
 // new bitmap it is drawn on.
 Bitmap ToBitmap(const QImage& image) {
   const bool alpha = image.hasAlphaChannel();
-  const QImage rgb = image.convertToFormat(alpha ? QImage::Format_ARGB32_Premultiplied
-                                                 : QImage::Format_RGB32);
+  const QImage rgb =
+      image.convertToFormat(alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   Bitmap bitmap(rgb.width(), rgb.height());
   for (int y = 0; y < rgb.height(); ++y) {
     const auto* in = reinterpret_cast<const Pixel*>(rgb.constScanLine(y));

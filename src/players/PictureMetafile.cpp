@@ -21,7 +21,9 @@
 
 namespace {
 
-[[noreturn]] void Invalid() { throw EInvalidGraphic("Metafile is not valid"); }
+[[noreturn]] void Invalid() {
+  throw EInvalidGraphic("Metafile is not valid");
+}
 
 // Little-endian reads inside one record; reading past its end makes the file invalid.
 class Reader {
@@ -93,16 +95,35 @@ class MetafileCanvas {
   // The stock objects of enhanced metafiles, selected by index with the high bit set.
   void SelectStock(std::uint32_t index) {
     switch (index) {
-      case 0: brush_ = QBrush(Qt::white); break;
-      case 1: brush_ = QBrush(QColor(192, 192, 192)); break;
-      case 2: brush_ = QBrush(QColor(128, 128, 128)); break;
-      case 3: brush_ = QBrush(QColor(64, 64, 64)); break;
-      case 4: brush_ = QBrush(Qt::black); break;
-      case 5: brush_ = Qt::NoBrush; break;
-      case 6: pen_ = QPen(Qt::white, 0); break;
-      case 7: pen_ = QPen(Qt::black, 0); break;
-      case 8: pen_ = Qt::NoPen; break;
-      default: break;
+      case 0:
+        brush_ = QBrush(Qt::white);
+        break;
+      case 1:
+        brush_ = QBrush(QColor(192, 192, 192));
+        break;
+      case 2:
+        brush_ = QBrush(QColor(128, 128, 128));
+        break;
+      case 3:
+        brush_ = QBrush(QColor(64, 64, 64));
+        break;
+      case 4:
+        brush_ = QBrush(Qt::black);
+        break;
+      case 5:
+        brush_ = Qt::NoBrush;
+        break;
+      case 6:
+        pen_ = QPen(Qt::white, 0);
+        break;
+      case 7:
+        pen_ = QPen(Qt::black, 0);
+        break;
+      case 8:
+        pen_ = Qt::NoPen;
+        break;
+      default:
+        break;
     }
   }
 
@@ -114,13 +135,23 @@ class MetafileCanvas {
     anisotropic_ = on;
     UpdateTransform();
   }
-  void SetWindowOrg(QPointF p) { winOrg_ = p; UpdateTransform(); }
-  void SetWindowExt(QSizeF s) { if (s.width() && s.height()) winExt_ = s; UpdateTransform(); }
-  void SetViewportOrg(QPointF p) { vpOrg_ = p; UpdateTransform(); }
-  void SetViewportExt(QSizeF s) { if (s.width() && s.height()) vpExt_ = s; UpdateTransform(); }
-  void Save() {
-    saved_.push_back({pen_, brush_, font_, winOrg_, winExt_, vpOrg_, vpExt_});
+  void SetWindowOrg(QPointF p) {
+    winOrg_ = p;
+    UpdateTransform();
   }
+  void SetWindowExt(QSizeF s) {
+    if (s.width() && s.height()) winExt_ = s;
+    UpdateTransform();
+  }
+  void SetViewportOrg(QPointF p) {
+    vpOrg_ = p;
+    UpdateTransform();
+  }
+  void SetViewportExt(QSizeF s) {
+    if (s.width() && s.height()) vpExt_ = s;
+    UpdateTransform();
+  }
+  void Save() { saved_.push_back({pen_, brush_, font_, winOrg_, winExt_, vpOrg_, vpExt_}); }
   void Restore() {
     if (saved_.empty()) return;
     const Saved& s = saved_.back();
@@ -183,14 +214,21 @@ class MetafileCanvas {
       FillAndStroke(shape);
     }
   }
-  void Rectangle(QRectF r) { Shape([&](QPainterPath& s) { s.addRect(r.normalized()); }); }
-  void Ellipse(QRectF r) { Shape([&](QPainterPath& s) { s.addEllipse(r.normalized()); }); }
+  void Rectangle(QRectF r) {
+    Shape([&](QPainterPath& s) { s.addRect(r.normalized()); });
+  }
+  void Ellipse(QRectF r) {
+    Shape([&](QPainterPath& s) { s.addEllipse(r.normalized()); });
+  }
   void RoundRect(QRectF r, QSizeF corner) {
     Shape([&](QPainterPath& s) {
       s.addRoundedRect(r.normalized(), std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
     });
   }
-  void BeginPath() { path_.emplace(); path_->setFillRule(fillRule_); }
+  void BeginPath() {
+    path_.emplace();
+    path_->setFillRule(fillRule_);
+  }
   void EndPath() {
     if (path_) {
       finished_ = *path_;
@@ -250,9 +288,7 @@ class MetafileCanvas {
       FillAndStroke(shape);
     }
   }
-  void Fill(const QPainterPath& shape) {
-    painter_.fillPath(shape, brush_);
-  }
+  void Fill(const QPainterPath& shape) { painter_.fillPath(shape, brush_); }
   void FillAndStroke(const QPainterPath& shape) {
     Fill(shape);
     Stroke([&] { painter_.strokePath(shape, pen_); });
@@ -272,8 +308,8 @@ class MetafileCanvas {
     if (anisotropic_) {
       const double sx = vpExt_.width() / winExt_.width();
       const double sy = vpExt_.height() / winExt_.height();
-      logical = QTransform(sx, 0, 0, sy, vpOrg_.x() - winOrg_.x() * sx,
-                           vpOrg_.y() - winOrg_.y() * sy);
+      logical =
+          QTransform(sx, 0, 0, sy, vpOrg_.x() - winOrg_.x() * sx, vpOrg_.y() - winOrg_.y() * sy);
     } else {
       logical = QTransform::fromTranslate(vpOrg_.x() - winOrg_.x(), vpOrg_.y() - winOrg_.y());
     }
@@ -326,7 +362,7 @@ QPen MakePen(std::uint16_t style, double width, QColor color) {
   if ((style & 0x0F) == 5) return Qt::NoPen;  // PS_NULL
   QPen pen(color, width);
   static constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine,
-                                            Qt::DashDotLine, Qt::DashDotDotLine};
+                                             Qt::DashDotLine, Qt::DashDotDotLine};
   const unsigned s = style & 0x0F;
   if (s < 5) pen.setStyle(kStyles[s]);
   return pen;
@@ -335,9 +371,9 @@ QPen MakePen(std::uint16_t style, double width, QColor color) {
 QBrush MakeBrush(std::uint32_t style, QColor color, std::uint32_t hatch) {
   if (style == 1) return Qt::NoBrush;  // BS_NULL
   if (style == 2) {                    // BS_HATCHED
-    static constexpr Qt::BrushStyle kHatches[] = {Qt::HorPattern, Qt::VerPattern,
-                                                 Qt::FDiagPattern, Qt::BDiagPattern,
-                                                 Qt::CrossPattern, Qt::DiagCrossPattern};
+    static constexpr Qt::BrushStyle kHatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                  Qt::FDiagPattern, Qt::BDiagPattern,
+                                                  Qt::CrossPattern, Qt::DiagCrossPattern};
     return QBrush(color, hatch < 6 ? kHatches[hatch] : Qt::SolidPattern);
   }
   return QBrush(color);
@@ -388,7 +424,9 @@ int PictureSide(double value) {
 
 // ---- Windows metafiles ----
 
-QPointF Wpt(const Reader& r, std::size_t at) { return QPointF(r.S16(at + 2), r.S16(at)); }
+QPointF Wpt(const Reader& r, std::size_t at) {
+  return QPointF(r.S16(at + 2), r.S16(at));
+}
 
 QPolygonF WmfPoints(const Reader& r, std::size_t at, std::size_t count) {
   QPolygonF points;
@@ -404,18 +442,42 @@ QRectF WmfRect(const Reader& r, std::size_t at) {  // bottom, right, top, left
 
 void PlayWmfRecord(MetafileCanvas& c, std::uint16_t function, const Reader& p) {
   switch (function) {
-    case 0x020B: c.SetWindowOrg(Wpt(p, 0)); break;
-    case 0x020C: c.SetWindowExt(QSizeF(p.S16(2), p.S16(0))); break;
-    case 0x020D: c.SetViewportOrg(Wpt(p, 0)); break;
-    case 0x020E: c.SetViewportExt(QSizeF(p.S16(2), p.S16(0))); break;
-    case 0x0201: c.SetBkColor(p.Color(0)); break;
-    case 0x0102: c.SetBkOpaque(p.U16(0) == 2); break;
-    case 0x0106: c.SetWinding(p.U16(0) == 2); break;
-    case 0x0209: c.SetTextColor(p.Color(0)); break;
-    case 0x001E: c.Save(); break;
-    case 0x0127: c.Restore(); break;
-    case 0x02FA: c.AddObject(MakePen(p.U16(0), p.S16(2), p.Color(6))); break;
-    case 0x02FC: c.AddObject(MakeBrush(p.U16(0), p.Color(2), p.U16(6))); break;
+    case 0x020B:
+      c.SetWindowOrg(Wpt(p, 0));
+      break;
+    case 0x020C:
+      c.SetWindowExt(QSizeF(p.S16(2), p.S16(0)));
+      break;
+    case 0x020D:
+      c.SetViewportOrg(Wpt(p, 0));
+      break;
+    case 0x020E:
+      c.SetViewportExt(QSizeF(p.S16(2), p.S16(0)));
+      break;
+    case 0x0201:
+      c.SetBkColor(p.Color(0));
+      break;
+    case 0x0102:
+      c.SetBkOpaque(p.U16(0) == 2);
+      break;
+    case 0x0106:
+      c.SetWinding(p.U16(0) == 2);
+      break;
+    case 0x0209:
+      c.SetTextColor(p.Color(0));
+      break;
+    case 0x001E:
+      c.Save();
+      break;
+    case 0x0127:
+      c.Restore();
+      break;
+    case 0x02FA:
+      c.AddObject(MakePen(p.U16(0), p.S16(2), p.Color(6)));
+      break;
+    case 0x02FC:
+      c.AddObject(MakeBrush(p.U16(0), p.Color(2), p.U16(6)));
+      break;
     case 0x02FB:
       c.AddObject(MakeFont(p.S16(0), p.S16(8), p.At(10, 1)[0] != 0, p.At(11, 1)[0] != 0,
                            Latin1(p.At(18, 0), p.Size() - 18)));
@@ -426,15 +488,33 @@ void PlayWmfRecord(MetafileCanvas& c, std::uint16_t function, const Reader& p) {
     case 0x06FF:
       c.AddObject(QBrush(Qt::NoBrush));
       break;
-    case 0x012D: c.SelectObject(p.U16(0)); break;
-    case 0x01F0: c.DeleteObject(p.U16(0)); break;
-    case 0x0214: c.MoveTo(Wpt(p, 0)); break;
-    case 0x0213: c.LineTo(Wpt(p, 0)); break;
-    case 0x041B: c.Rectangle(WmfRect(p, 0)); break;
-    case 0x0418: c.Ellipse(WmfRect(p, 0)); break;
-    case 0x061C: c.RoundRect(WmfRect(p, 4), QSizeF(p.S16(2), p.S16(0))); break;
-    case 0x0324: c.PolyPolygon({WmfPoints(p, 2, p.U16(0))}); break;
-    case 0x0325: c.Polyline(WmfPoints(p, 2, p.U16(0)), false); break;
+    case 0x012D:
+      c.SelectObject(p.U16(0));
+      break;
+    case 0x01F0:
+      c.DeleteObject(p.U16(0));
+      break;
+    case 0x0214:
+      c.MoveTo(Wpt(p, 0));
+      break;
+    case 0x0213:
+      c.LineTo(Wpt(p, 0));
+      break;
+    case 0x041B:
+      c.Rectangle(WmfRect(p, 0));
+      break;
+    case 0x0418:
+      c.Ellipse(WmfRect(p, 0));
+      break;
+    case 0x061C:
+      c.RoundRect(WmfRect(p, 4), QSizeF(p.S16(2), p.S16(0)));
+      break;
+    case 0x0324:
+      c.PolyPolygon({WmfPoints(p, 2, p.U16(0))});
+      break;
+    case 0x0325:
+      c.Polyline(WmfPoints(p, 2, p.U16(0)), false);
+      break;
     case 0x0538: {
       const std::size_t n = p.U16(0);
       std::size_t at = 2 + 2 * n;
@@ -522,25 +602,57 @@ void PlayEmfRecord(MetafileCanvas& c, std::uint32_t type, const Reader& p) {
     return EmfPoints(p, 20, count, shortPoints);
   };
   switch (type) {
-    case 9: c.SetWindowExt(QSizeF(p.S32(0), p.S32(4))); break;
-    case 10: c.SetWindowOrg(QPointF(p.S32(0), p.S32(4))); break;
-    case 11: c.SetViewportExt(QSizeF(p.S32(0), p.S32(4))); break;
-    case 12: c.SetViewportOrg(QPointF(p.S32(0), p.S32(4))); break;
-    case 17: c.SetAnisotropic(p.U32(0) == 7 || p.U32(0) == 8); break;
-    case 18: c.SetBkOpaque(p.U32(0) == 2); break;
-    case 19: c.SetWinding(p.U32(0) == 2); break;
-    case 24: c.SetTextColor(p.Color(0)); break;
-    case 25: c.SetBkColor(p.Color(0)); break;
-    case 33: c.Save(); break;
-    case 34: c.Restore(); break;
-    case 27: c.MoveTo(QPointF(p.S32(0), p.S32(4))); break;
-    case 54: c.LineTo(QPointF(p.S32(0), p.S32(4))); break;
-    case 38: c.SetObject(p.U32(0), MakePen(static_cast<std::uint16_t>(p.U32(4)), p.S32(8), p.Color(16))); break;
-    case 95: c.SetObject(p.U32(0), MakePen(static_cast<std::uint16_t>(p.U32(20)), p.U32(24), p.Color(32))); break;
-    case 39: c.SetObject(p.U32(0), MakeBrush(p.U32(4), p.Color(8), p.U32(12))); break;
+    case 9:
+      c.SetWindowExt(QSizeF(p.S32(0), p.S32(4)));
+      break;
+    case 10:
+      c.SetWindowOrg(QPointF(p.S32(0), p.S32(4)));
+      break;
+    case 11:
+      c.SetViewportExt(QSizeF(p.S32(0), p.S32(4)));
+      break;
+    case 12:
+      c.SetViewportOrg(QPointF(p.S32(0), p.S32(4)));
+      break;
+    case 17:
+      c.SetAnisotropic(p.U32(0) == 7 || p.U32(0) == 8);
+      break;
+    case 18:
+      c.SetBkOpaque(p.U32(0) == 2);
+      break;
+    case 19:
+      c.SetWinding(p.U32(0) == 2);
+      break;
+    case 24:
+      c.SetTextColor(p.Color(0));
+      break;
+    case 25:
+      c.SetBkColor(p.Color(0));
+      break;
+    case 33:
+      c.Save();
+      break;
+    case 34:
+      c.Restore();
+      break;
+    case 27:
+      c.MoveTo(QPointF(p.S32(0), p.S32(4)));
+      break;
+    case 54:
+      c.LineTo(QPointF(p.S32(0), p.S32(4)));
+      break;
+    case 38:
+      c.SetObject(p.U32(0), MakePen(static_cast<std::uint16_t>(p.U32(4)), p.S32(8), p.Color(16)));
+      break;
+    case 95:
+      c.SetObject(p.U32(0), MakePen(static_cast<std::uint16_t>(p.U32(20)), p.U32(24), p.Color(32)));
+      break;
+    case 39:
+      c.SetObject(p.U32(0), MakeBrush(p.U32(4), p.Color(8), p.U32(12)));
+      break;
     case 82:  // EXTCREATEFONTINDIRECTW: the logical font follows the index
-      c.SetObject(p.U32(0), MakeFont(p.S32(4), p.S32(20), p.At(24, 1)[0] != 0,
-                                     p.At(25, 1)[0] != 0, Utf16(p, 32, 32)));
+      c.SetObject(p.U32(0), MakeFont(p.S32(4), p.S32(20), p.At(24, 1)[0] != 0, p.At(25, 1)[0] != 0,
+                                     Utf16(p, 32, 32)));
       break;
     case 37: {
       const std::uint32_t index = p.U32(0);
@@ -551,34 +663,78 @@ void PlayEmfRecord(MetafileCanvas& c, std::uint32_t type, const Reader& p) {
       }
       break;
     }
-    case 40: c.DeleteObject(p.U32(0)); break;
-    case 43: c.Rectangle(EmfRect(p, 0)); break;
-    case 42: c.Ellipse(EmfRect(p, 0)); break;
-    case 44: c.RoundRect(EmfRect(p, 0), QSizeF(p.S32(16), p.S32(20))); break;
-    case 3: c.PolyPolygon({points(false)}); break;
-    case 86: c.PolyPolygon({points(true)}); break;
-    case 4: c.Polyline(points(false), false); break;
-    case 87: c.Polyline(points(true), false); break;
-    case 6: c.Polyline(points(false), true); break;
-    case 89: c.Polyline(points(true), true); break;
-    case 2: c.Bezier(points(false), false); break;
-    case 85: c.Bezier(points(true), false); break;
-    case 5: c.Bezier(points(false), true); break;
-    case 88: c.Bezier(points(true), true); break;
-    case 8: c.PolyPolygon(EmfPolyPolygon(p, false)); break;
-    case 91: c.PolyPolygon(EmfPolyPolygon(p, true)); break;
+    case 40:
+      c.DeleteObject(p.U32(0));
+      break;
+    case 43:
+      c.Rectangle(EmfRect(p, 0));
+      break;
+    case 42:
+      c.Ellipse(EmfRect(p, 0));
+      break;
+    case 44:
+      c.RoundRect(EmfRect(p, 0), QSizeF(p.S32(16), p.S32(20)));
+      break;
+    case 3:
+      c.PolyPolygon({points(false)});
+      break;
+    case 86:
+      c.PolyPolygon({points(true)});
+      break;
+    case 4:
+      c.Polyline(points(false), false);
+      break;
+    case 87:
+      c.Polyline(points(true), false);
+      break;
+    case 6:
+      c.Polyline(points(false), true);
+      break;
+    case 89:
+      c.Polyline(points(true), true);
+      break;
+    case 2:
+      c.Bezier(points(false), false);
+      break;
+    case 85:
+      c.Bezier(points(true), false);
+      break;
+    case 5:
+      c.Bezier(points(false), true);
+      break;
+    case 88:
+      c.Bezier(points(true), true);
+      break;
+    case 8:
+      c.PolyPolygon(EmfPolyPolygon(p, false));
+      break;
+    case 91:
+      c.PolyPolygon(EmfPolyPolygon(p, true));
+      break;
     case 7:
       for (const QPolygonF& line : EmfPolyPolygon(p, false)) c.Polyline(line, false);
       break;
     case 90:
       for (const QPolygonF& line : EmfPolyPolygon(p, true)) c.Polyline(line, false);
       break;
-    case 59: c.BeginPath(); break;
-    case 60: c.EndPath(); break;
-    case 61: c.CloseFigure(); break;
-    case 62: c.DrawPath(true, false); break;
-    case 63: c.DrawPath(true, true); break;
-    case 64: c.DrawPath(false, true); break;
+    case 59:
+      c.BeginPath();
+      break;
+    case 60:
+      c.EndPath();
+      break;
+    case 61:
+      c.CloseFigure();
+      break;
+    case 62:
+      c.DrawPath(true, false);
+      break;
+    case 63:
+      c.DrawPath(true, true);
+      break;
+    case 64:
+      c.DrawPath(false, true);
+      break;
     case 81: {  // STRETCHDIBITS
       const std::uint32_t offBmi = p.U32(40) - 8, cbBmi = p.U32(44);
       const std::uint32_t offBits = p.U32(48) - 8, cbBits = p.U32(52);
@@ -650,8 +806,8 @@ Bitmap RenderEnhancedMetafile(const std::uint8_t* data, std::size_t size) {
   if (size < 88 || file.U32(0) != 1 || file.U32(40) != 0x464D4520u) Invalid();
   // The frame is in hundredths of a millimetre; device and millimetres give the reference
   // device's resolution, by which the records' device units map onto the frame.
-  const QRectF frame = QRectF(QPointF(file.S32(24), file.S32(28)),
-                              QPointF(file.S32(32), file.S32(36))).normalized();
+  const QRectF frame =
+      QRectF(QPointF(file.S32(24), file.S32(28)), QPointF(file.S32(32), file.S32(36))).normalized();
   const double devW = file.S32(72), devH = file.S32(76);
   const double mmW = file.S32(80), mmH = file.S32(84);
   if (frame.isEmpty() || devW <= 0 || devH <= 0 || mmW <= 0 || mmH <= 0) Invalid();

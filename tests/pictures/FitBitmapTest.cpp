@@ -23,20 +23,27 @@ constexpr Pixel kBluePixel = MakePixel(0, 0, 255);
 Bitmap Numbered(int w, int h) {
   Bitmap b(w, h);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.SetPixel(x, y, MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
+    for (int x = 0; x < w; ++x)
+      b.SetPixel(x, y, MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
   return b;
 }
 
-Bitmap Solid(int w, int h, Pixel p) { return Bitmap(w, h, p); }
+Bitmap Solid(int w, int h, Pixel p) {
+  return Bitmap(w, h, p);
+}
 
-std::uint8_t Red(Pixel p) { return static_cast<std::uint8_t>(p >> 16); }
+std::uint8_t Red(Pixel p) {
+  return static_cast<std::uint8_t>(p >> 16);
+}
 
 TEST(FitBitmap, CentreWithExactSizeCopiesOneToOneAtOrigin) {
   Bitmap b = Numbered(40, 30);
   FitBitmap(b, Rect{0, 0, 40, 30}, 0, kBlue);
   ASSERT_EQ(b.GetSize(), (Size{40, 30}));
   for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 40; ++x) ASSERT_EQ(b.PixelAt(x, y), MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
+    for (int x = 0; x < 40; ++x)
+      ASSERT_EQ(b.PixelAt(x, y),
+                MakePixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7));
 }
 
 TEST(FitBitmap, CentreWithSmallerPictureCentresItOnTheColour) {
@@ -70,11 +77,11 @@ TEST(FitBitmap, ProportionalPlacement) {
     Rect block;  // where the picture lands; the rest is the colour
   };
   const Case cases[] = {
-      {{200, 100}, {0, 0, 100, 100}, {0, 25, 100, 75}},   // width limits: centred vertically
-      {{100, 200}, {0, 0, 100, 100}, {25, 0, 75, 100}},   // height limits: centred horizontally
-      {{10, 10}, {0, 0, 100, 50}, {25, 0, 75, 50}},        // small pictures are enlarged
+      {{200, 100}, {0, 0, 100, 100}, {0, 25, 100, 75}},  // width limits: centred vertically
+      {{100, 200}, {0, 0, 100, 100}, {25, 0, 75, 100}},  // height limits: centred horizontally
+      {{10, 10}, {0, 0, 100, 50}, {25, 0, 75, 50}},      // small pictures are enlarged
       {{600, 400}, {0, 0, 192, 108}, {15, 0, 177, 108}},
-      {{3, 1}, {0, 0, 10, 10}, {0, 3, 10, 6}},             // trunc((10 - 10 / 3) / 2) = 3
+      {{3, 1}, {0, 0, 10, 10}, {0, 3, 10, 6}},  // trunc((10 - 10 / 3) / 2) = 3
   };
   for (const Case& c : cases) {
     Bitmap b = Solid(c.picture.width, c.picture.height, MakePixel(9, 9, 9));
@@ -83,8 +90,8 @@ TEST(FitBitmap, ProportionalPlacement) {
     for (int y = 0; y < b.Height(); ++y) {
       for (int x = 0; x < b.Width(); ++x) {
         const Pixel want = c.block.Contains(x, y) ? MakePixel(9, 9, 9) : kBluePixel;
-        ASSERT_EQ(b.PixelAt(x, y), want) << c.picture.width << "x" << c.picture.height << " at "
-                                         << x << "," << y;
+        ASSERT_EQ(b.PixelAt(x, y), want)
+            << c.picture.width << "x" << c.picture.height << " at " << x << "," << y;
       }
     }
   }
@@ -131,7 +138,8 @@ TEST(Resample, ReductionAveragesEveryCoveredPixel) {
         stripes.SetPixel(x, y, x % c.period == 0 ? MakePixel(255, 255, 255) : 0);
     Bitmap out(c.destWidth, 2, 0xFFFFFFFF);
     ResampleInto(stripes, out, out.Bounds());
-    for (int x = 0; x < c.destWidth; ++x) EXPECT_NEAR(Red(out.PixelAt(x, 1)), c.grey, 1) << c.period;
+    for (int x = 0; x < c.destWidth; ++x)
+      EXPECT_NEAR(Red(out.PixelAt(x, 1)), c.grey, 1) << c.period;
     EXPECT_EQ(out.PixelAt(0, 0) >> 24, 0u);
   }
 }
@@ -160,15 +168,32 @@ TEST(Resample, RefusesABlockOutsideTheDestination) {
 // An APP1 EXIF body holding one orientation entry.
 std::vector<std::uint8_t> ExifWithOrientation(int value, bool bigEndian) {
   auto u16 = [&](std::vector<std::uint8_t>& v, int x) {
-    if (bigEndian) { v.push_back(static_cast<std::uint8_t>(x >> 8)); v.push_back(static_cast<std::uint8_t>(x)); }
-    else { v.push_back(static_cast<std::uint8_t>(x)); v.push_back(static_cast<std::uint8_t>(x >> 8)); }
+    if (bigEndian) {
+      v.push_back(static_cast<std::uint8_t>(x >> 8));
+      v.push_back(static_cast<std::uint8_t>(x));
+    } else {
+      v.push_back(static_cast<std::uint8_t>(x));
+      v.push_back(static_cast<std::uint8_t>(x >> 8));
+    }
   };
   std::vector<std::uint8_t> s = {'E', 'x', 'i', 'f', 0, 0};
-  if (bigEndian) s.insert(s.end(), {'M', 'M', 0, 42, 0, 0, 0, 8});
-  else s.insert(s.end(), {'I', 'I', 42, 0, 8, 0, 0, 0});
-  u16(s, 2);                                      // two entries
-  u16(s, 0x010F); u16(s, 2); u16(s, 0); u16(s, 4); u16(s, 0); u16(s, 0);  // Make, skipped
-  u16(s, 0x0112); u16(s, 3); u16(s, 0); u16(s, 1); u16(s, value); u16(s, 0);
+  if (bigEndian)
+    s.insert(s.end(), {'M', 'M', 0, 42, 0, 0, 0, 8});
+  else
+    s.insert(s.end(), {'I', 'I', 42, 0, 8, 0, 0, 0});
+  u16(s, 2);  // two entries
+  u16(s, 0x010F);
+  u16(s, 2);
+  u16(s, 0);
+  u16(s, 4);
+  u16(s, 0);
+  u16(s, 0);  // Make, skipped
+  u16(s, 0x0112);
+  u16(s, 3);
+  u16(s, 0);
+  u16(s, 1);
+  u16(s, value);
+  u16(s, 0);
   return s;
 }
 
@@ -203,9 +228,8 @@ TEST(Orientation, TurnsAndMirrorsTheStoredPicture) {
     const char* rows;
   };
   const Case cases[] = {
-      {1, {3, 2}, "abcdef"}, {2, {3, 2}, "cbafed"}, {3, {3, 2}, "fedcba"},
-      {4, {3, 2}, "defabc"}, {5, {2, 3}, "adbecf"}, {6, {2, 3}, "daebfc"},
-      {7, {2, 3}, "fcebda"}, {8, {2, 3}, "cfbead"},
+      {1, {3, 2}, "abcdef"}, {2, {3, 2}, "cbafed"}, {3, {3, 2}, "fedcba"}, {4, {3, 2}, "defabc"},
+      {5, {2, 3}, "adbecf"}, {6, {2, 3}, "daebfc"}, {7, {2, 3}, "fcebda"}, {8, {2, 3}, "cfbead"},
   };
   for (const Case& c : cases) {
     const Bitmap upright = Orient(stored.Clone(), c.orientation);

@@ -8,7 +8,9 @@
 namespace {
 
 // Red on the left half, blue on the right.
-std::uint32_t Halves(int x, int /*y*/, int width) { return x < width / 2 ? 0xFF0000 : 0x0000FF; }
+std::uint32_t Halves(int x, int /*y*/, int width) {
+  return x < width / 2 ? 0xFF0000 : 0x0000FF;
+}
 
 bool Near(Pixel p, std::uint8_t r, std::uint8_t g, std::uint8_t b, int tolerance = 24) {
   auto close = [&](int got, int want) { return std::abs(got - want) <= tolerance; };
@@ -16,8 +18,8 @@ bool Near(Pixel p, std::uint8_t r, std::uint8_t g, std::uint8_t b, int tolerance
 }
 
 std::vector<std::uint8_t> ExifOrientation6() {
-  return {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0,
-          0x12, 0x01, 3, 0, 1, 0, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0};
+  return {'E',  'x',  'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0,
+          0x12, 0x01, 3,   0,   1, 0, 0,   0,   6,  0, 0, 0, 0, 0, 0, 0};
 }
 
 TEST(DecodeJpeg, ColourPictureAtFullSize) {
@@ -29,10 +31,12 @@ TEST(DecodeJpeg, ColourPictureAtFullSize) {
 }
 
 TEST(DecodeJpeg, GreyAndCmykPictures) {
-  const auto grey = EncodeJpeg(16, 16, [](int, int) { return 0x808080; }, 1);
+  const auto grey = EncodeJpeg(
+      16, 16, [](int, int) { return 0x808080; }, 1);
   EXPECT_TRUE(Near(DecodeJpeg(grey.data(), grey.size(), {}).PixelAt(8, 8), 128, 128, 128, 4));
   // Inverted inks as stored by Adobe: full cyan byte, no magenta and yellow, black 255 = red.
-  const auto cmyk = EncodeJpeg(16, 16, [](int, int) { return 0xFF0000FF; }, 4);
+  const auto cmyk = EncodeJpeg(
+      16, 16, [](int, int) { return 0xFF0000FF; }, 4);
   EXPECT_TRUE(Near(DecodeJpeg(cmyk.data(), cmyk.size(), {}).PixelAt(8, 8), 255, 0, 0));
 }
 
@@ -42,8 +46,11 @@ TEST(DecodeJpeg, ReducesWhileDecodingByTheAllowedEighths) {
     double reduction;
     Size size;
   };
-  const Case cases[] = {{1.0, {800, 600}}, {0.5, {400, 300}}, {0.3, {300, 225}},
-                        {0.126, {200, 150}}, {0.01, {100, 75}}};
+  const Case cases[] = {{1.0, {800, 600}},
+                        {0.5, {400, 300}},
+                        {0.3, {300, 225}},
+                        {0.126, {200, 150}},
+                        {0.01, {100, 75}}};
   for (const Case& c : cases) {
     Size asked;
     const Bitmap b = DecodeJpeg(file.data(), file.size(), [&](Size upright) {
@@ -58,8 +65,8 @@ TEST(DecodeJpeg, ReducesWhileDecodingByTheAllowedEighths) {
 
 TEST(DecodeJpeg, TurnsAPhotoUprightByItsExifOrientation) {
   // Stored 64 x 32, red left: turned a quarter clockwise it stands 32 x 64, red on top.
-  const auto file =
-      EncodeJpeg(64, 32, [](int x, int y) { return Halves(x, y, 64); }, 3, ExifOrientation6());
+  const auto file = EncodeJpeg(
+      64, 32, [](int x, int y) { return Halves(x, y, 64); }, 3, ExifOrientation6());
   Size asked;
   const Bitmap b = DecodeJpeg(file.data(), file.size(), [&](Size upright) {
     asked = upright;

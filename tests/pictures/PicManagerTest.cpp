@@ -35,7 +35,9 @@ TSaverBase LoadSpec(const ShowSpec& spec, const std::string& folder) {
   return saver;
 }
 
-QSize ImageSize(const std::string& path) { return QImage(QString::fromStdString(path)).size(); }
+QSize ImageSize(const std::string& path) {
+  return QImage(QString::fromStdString(path)).size();
+}
 
 class PicManagerTest : public ::testing::Test {
  protected:
@@ -133,7 +135,7 @@ TEST_F(PicManagerTest, ReadOnlyShowFolderPreparesInTheUserCache) {
   EXPECT_EQ(work.rfind(cache.path().toStdString() + "/showsaver/", 0), 0u) << work;
   EXPECT_EQ(work.back(), '/');
   EXPECT_TRUE(fs::is_directory(work));
-  EXPECT_EQ(WritableWorkFolder(unwritable), work);            // the same show, the same folder
+  EXPECT_EQ(WritableWorkFolder(unwritable), work);               // the same show, the same folder
   EXPECT_NE(WritableWorkFolder(folder_ + "broken.jpg/"), work);  // another show, another
   EXPECT_EQ(WritableWorkFolder(folder_), folder_);
   if (geteuid() != 0) {  // permissions do not stop the superuser

@@ -32,7 +32,8 @@ class PictureFileTest : public ::testing::Test {
   std::string Write(const std::string& name, const Bytes& bytes) {
     const std::string path = QDir(dir_.path()).filePath(QString::fromStdString(name)).toStdString();
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return path;
   }
   QTemporaryDir dir_;
@@ -45,17 +46,19 @@ constexpr int kW = 5, kH = 3;
 constexpr std::uint8_t kIndex[kH][kW] = {{1, 2, 3, 4, 0}, {4, 3, 2, 1, 0}, {0, 0, 1, 1, 2}};
 constexpr std::uint32_t kPalette[] = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
 // The two-colour version for 1-bit files: white where the index is odd.
-std::uint8_t Bit(int x, int y) { return kIndex[y][x] & 1; }
+std::uint8_t Bit(int x, int y) {
+  return kIndex[y][x] & 1;
+}
 
 struct BmpSpec {
   int bits;
-  std::uint32_t compression = 0;      // 0 RGB, 1 RLE8, 2 RLE4, 3 bit fields
+  std::uint32_t compression = 0;  // 0 RGB, 1 RLE8, 2 RLE4, 3 bit fields
   bool topDown = false;
   std::vector<std::uint32_t> palette;  // 0xRRGGBB
   std::vector<std::uint32_t> masks;    // red, green, blue for bit fields
   // Row y (0 = top) as stored, without padding.
   std::function<Bytes(int y)> row;
-  Bytes rle;                           // the whole pixel data of compressed files
+  Bytes rle;  // the whole pixel data of compressed files
 };
 
 Bytes MakeBmp(const BmpSpec& s) {
@@ -67,7 +70,8 @@ Bytes MakeBmp(const BmpSpec& s) {
       pixels.insert(pixels.end(), r.begin(), r.end());
     }
   }
-  const std::uint32_t offset = 14 + 40 + static_cast<std::uint32_t>(s.masks.size() * 4 + s.palette.size() * 4);
+  const std::uint32_t offset =
+      14 + 40 + static_cast<std::uint32_t>(s.masks.size() * 4 + s.palette.size() * 4);
   Bytes b = {'B', 'M'};
   Put32(b, offset + static_cast<std::uint32_t>(pixels.size()));
   Put32(b, 0);
@@ -89,7 +93,9 @@ Bytes MakeBmp(const BmpSpec& s) {
   return b;
 }
 
-std::vector<std::uint32_t> Palette() { return {std::begin(kPalette), std::end(kPalette)}; }
+std::vector<std::uint32_t> Palette() {
+  return {std::begin(kPalette), std::end(kPalette)};
+}
 
 Bytes Packed(int y, int bits) {
   Bytes r((kW * bits + 7) / 8, 0);
@@ -108,7 +114,9 @@ Bytes Direct(int y, int bits) {
     const std::uint32_t red = c >> 16, green = (c >> 8) & 0xFF, blue = c & 0xFF;
     if (bits == 16) Put16(r, (red >> 3) << 10 | (green >> 3) << 5 | blue >> 3);
     if (bits == 565) Put16(r, (red >> 3) << 11 | (green >> 2) << 5 | blue >> 3);
-    if (bits >= 24 && bits <= 32) r.insert(r.end(), {static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(green), static_cast<std::uint8_t>(red)});
+    if (bits >= 24 && bits <= 32)
+      r.insert(r.end(), {static_cast<std::uint8_t>(blue), static_cast<std::uint8_t>(green),
+                         static_cast<std::uint8_t>(red)});
     if (bits == 32) r.push_back(0);
   }
   return r;
@@ -140,7 +148,8 @@ TEST_F(PictureFileTest, BmpFilesOfEveryDepthAndPackingLoad) {
       {"4 bits", {4, 0, false, pal, {}, [](int y) { return Packed(y, 4); }, {}}},
       {"8 bits", {8, 0, false, pal, {}, [](int y) { return Packed(y, 8); }, {}}},
       {"16 bits", {16, 0, false, {}, {}, [](int y) { return Direct(y, 16); }, {}}},
-      {"16 bits 5-6-5", {16, 3, false, {}, {0xF800, 0x07E0, 0x001F}, [](int y) { return Direct(y, 565); }, {}}},
+      {"16 bits 5-6-5",
+       {16, 3, false, {}, {0xF800, 0x07E0, 0x001F}, [](int y) { return Direct(y, 565); }, {}}},
       {"24 bits", {24, 0, false, {}, {}, [](int y) { return Direct(y, 24); }, {}}},
       {"32 bits", {32, 0, false, {}, {}, [](int y) { return Direct(y, 32); }, {}}},
       {"top-down 24 bits", {24, 0, true, {}, {}, [](int y) { return Direct(y, 24); }, {}}},
@@ -155,11 +164,16 @@ TEST_F(PictureFileTest, BmpFilesOfEveryDepthAndPackingLoad) {
     ASSERT_EQ(b.GetSize(), (Size{kW, kH}));
     for (int y = 0; y < kH; ++y) {
       for (int x = 0; x < kW; ++x) {
-        const std::uint32_t want = spec.bits == 1 ? (Bit(x, y) ? 0xFFFFFF : 0) : kPalette[kIndex[y][x]];
+        const std::uint32_t want =
+            spec.bits == 1 ? (Bit(x, y) ? 0xFFFFFF : 0) : kPalette[kIndex[y][x]];
         // 5-bit channels widen 0xF8 to 0xFF or keep 0xF8, by reader.
-        EXPECT_NEAR(static_cast<int>(b.PixelAt(x, y) >> 16 & 0xFF), static_cast<int>(want >> 16), 7) << x << "," << y;
-        EXPECT_NEAR(static_cast<int>(b.PixelAt(x, y) >> 8 & 0xFF), static_cast<int>(want >> 8 & 0xFF), 7) << x << "," << y;
-        EXPECT_NEAR(static_cast<int>(b.PixelAt(x, y) & 0xFF), static_cast<int>(want & 0xFF), 7) << x << "," << y;
+        EXPECT_NEAR(static_cast<int>(b.PixelAt(x, y) >> 16 & 0xFF), static_cast<int>(want >> 16), 7)
+            << x << "," << y;
+        EXPECT_NEAR(static_cast<int>(b.PixelAt(x, y) >> 8 & 0xFF),
+                    static_cast<int>(want >> 8 & 0xFF), 7)
+            << x << "," << y;
+        EXPECT_NEAR(static_cast<int>(b.PixelAt(x, y) & 0xFF), static_cast<int>(want & 0xFF), 7)
+            << x << "," << y;
       }
     }
   }
@@ -183,7 +197,8 @@ Bytes IconImage(int side, std::uint32_t rgb) {
 }
 
 TEST_F(PictureFileTest, IconFilesGiveTheirLargestImage) {
-  const std::vector<std::pair<int, std::uint32_t>> images = {{16, 0xFF0000}, {32, 0x0000FF}, {8, 0x00FF00}};
+  const std::vector<std::pair<int, std::uint32_t>> images = {
+      {16, 0xFF0000}, {32, 0x0000FF}, {8, 0x00FF00}};
   Bytes file;
   Put16(file, 0);
   Put16(file, 1);
@@ -192,7 +207,8 @@ TEST_F(PictureFileTest, IconFilesGiveTheirLargestImage) {
   Bytes data;
   for (const auto& [side, rgb] : images) {
     const Bytes image = IconImage(side, rgb);
-    file.insert(file.end(), {static_cast<std::uint8_t>(side), static_cast<std::uint8_t>(side), 0, 0});
+    file.insert(file.end(),
+                {static_cast<std::uint8_t>(side), static_cast<std::uint8_t>(side), 0, 0});
     Put16(file, 1);
     Put16(file, 32);
     Put32(file, static_cast<std::uint32_t>(image.size()));
@@ -235,7 +251,8 @@ Bytes GifFrame(int w, int h, const std::function<int(int, int)>& index) {
   for (std::size_t at = 0; at < packed.size(); at += 255) {
     const std::size_t n = std::min<std::size_t>(255, packed.size() - at);
     b.push_back(static_cast<std::uint8_t>(n));
-    b.insert(b.end(), packed.begin() + static_cast<long>(at), packed.begin() + static_cast<long>(at + n));
+    b.insert(b.end(), packed.begin() + static_cast<long>(at),
+             packed.begin() + static_cast<long>(at + n));
   }
   b.push_back(0);
   return b;
@@ -269,7 +286,7 @@ Bytes Wmf(const std::vector<WmfRecord>& records) {
   Put32(b, 0x9AC6CDD7u);
   Put16(b, 0);
   for (std::uint32_t v : {0u, 0u, 200u, 100u}) Put16(b, v);  // bounding box
-  Put16(b, 192);                                            // units per inch: 100 x 50 pixels
+  Put16(b, 192);                                             // units per inch: 100 x 50 pixels
   Put32(b, 0);
   Put16(b, 0);
   Put16(b, 1);
@@ -291,13 +308,13 @@ Bytes Wmf(const std::vector<WmfRecord>& records) {
 
 TEST_F(PictureFileTest, WindowsMetafileIsDrawnAtItsSizeOnWhite) {
   const Bytes file = Wmf({
-      {0x020B, {0, 0}},              // window origin
-      {0x020C, {100, 200}},          // window extent 200 x 100
-      {0x02FC, {0, 0x00FF, 0, 0}},   // solid red brush (colour bytes red, green, blue, 0)
+      {0x020B, {0, 0}},             // window origin
+      {0x020C, {100, 200}},         // window extent 200 x 100
+      {0x02FC, {0, 0x00FF, 0, 0}},  // solid red brush (colour bytes red, green, blue, 0)
       {0x012D, {0}},
-      {0x02FA, {5, 0, 0, 0, 0}},     // null pen
+      {0x02FA, {5, 0, 0, 0, 0}},  // null pen
       {0x012D, {1}},
-      {0x041B, {100, 100, 0, 0}},    // rectangle: bottom, right, top, left
+      {0x041B, {100, 100, 0, 0}},  // rectangle: bottom, right, top, left
   });
   const Bitmap b = LoadPicture(Write("drawing.wmf", file));
   ASSERT_EQ(b.GetSize(), (Size{100, 50}));
@@ -318,10 +335,26 @@ Bytes Emf(const std::vector<Bytes>& records) {
   Bytes body;
   for (const Bytes& r : records) body.insert(body.end(), r.begin(), r.end());
   const Bytes eof = EmfRecord(14, {0, 16, 20});
-  Bytes b = EmfRecord(1, {0, 0, 253, 126, 0, 0, 2540, 1270, 0x464D4520u, 0x10000,
+  Bytes b = EmfRecord(1, {0,
+                          0,
+                          253,
+                          126,
+                          0,
+                          0,
+                          2540,
+                          1270,
+                          0x464D4520u,
+                          0x10000,
                           static_cast<std::uint32_t>(88 + body.size() + eof.size()),
-                          static_cast<std::uint32_t>(records.size() + 2), 2, 0, 0, 0, 1000,
-                          1000, 100, 100});
+                          static_cast<std::uint32_t>(records.size() + 2),
+                          2,
+                          0,
+                          0,
+                          0,
+                          1000,
+                          1000,
+                          100,
+                          100});
   b.insert(b.end(), body.begin(), body.end());
   b.insert(b.end(), eof.begin(), eof.end());
   return b;
@@ -329,10 +362,9 @@ Bytes Emf(const std::vector<Bytes>& records) {
 
 TEST_F(PictureFileTest, EnhancedMetafileIsDrawnAtItsFrameSize) {
   const Bytes file = Emf({
-      EmfRecord(39, {1, 0, 0x000000FF, 0}),  // solid red brush
-      EmfRecord(37, {1}),
-      EmfRecord(37, {0x80000008u}),          // stock null pen
-      EmfRecord(43, {0, 0, 127, 127}),       // left half, in device pixels
+      EmfRecord(39, {1, 0, 0x000000FF, 0}),              // solid red brush
+      EmfRecord(37, {1}), EmfRecord(37, {0x80000008u}),  // stock null pen
+      EmfRecord(43, {0, 0, 127, 127}),                   // left half, in device pixels
   });
   const Bitmap b = LoadPicture(Write("drawing.EMF", file));
   ASSERT_EQ(b.GetSize(), (Size{96, 48}));
@@ -346,9 +378,11 @@ TEST_F(PictureFileTest, DamagedMetafilesRaiseEInvalidGraphic) {
   wmf[22 + 19] = 0x7F;
   Bytes emf = Emf({EmfRecord(43, {0, 0, 10, 10})});
   emf[88 + 4] = 0xF0;  // record size past the end
-  const std::vector<std::pair<std::string, Bytes>> files = {
-      {"long.wmf", wmf}, {"long.emf", emf}, {"text.wmf", {'h', 'e', 'l', 'l', 'o'}},
-      {"text.emf", Bytes(100, 'x')}, {"empty.wmf", {}}};
+  const std::vector<std::pair<std::string, Bytes>> files = {{"long.wmf", wmf},
+                                                            {"long.emf", emf},
+                                                            {"text.wmf", {'h', 'e', 'l', 'l', 'o'}},
+                                                            {"text.emf", Bytes(100, 'x')},
+                                                            {"empty.wmf", {}}};
   for (const auto& [name, bytes] : files) {
     EXPECT_THROW(LoadPicture(Write(name, bytes)), EInvalidGraphic) << name;
   }

@@ -34,7 +34,8 @@ std::string At(const QTemporaryDir& dir, const char* name) {
 void WriteJpeg(const std::string& path, std::uint32_t rgb) {
   const auto bytes = EncodeJpeg(96, 64, [rgb](int, int) { return rgb; });
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 int RunTool(const QString& program, const QStringList& args) {
@@ -84,11 +85,11 @@ TEST(PictureShow, PlaysThePicturesInOrderAndLeavesNoFilesAfterTheKeyThatEndsIt) 
   WriteJpeg(At(dir, "blue.jpeg"), 0x1E28DC);
   const QString show = QString::fromStdString(At(dir, "show.dat"));
   const QString player = QString::fromStdString(At(dir, "player"));
-  ASSERT_EQ(RunTool(MKSHOW_BINARY, {"create", show, "--seconds", "1", "--fit", "proportional",
-                                "--background", "#000000", "--exit-on", "key",
-                                QString::fromStdString(At(dir, "red.JPG")),
-                                QString::fromStdString(At(dir, "green.bmp")),
-                                QString::fromStdString(At(dir, "blue.jpeg"))}),
+  ASSERT_EQ(RunTool(MKSHOW_BINARY,
+                    {"create", show, "--seconds", "1", "--fit", "proportional", "--background",
+                     "#000000", "--exit-on", "key", QString::fromStdString(At(dir, "red.JPG")),
+                     QString::fromStdString(At(dir, "green.bmp")),
+                     QString::fromStdString(At(dir, "blue.jpeg"))}),
             0);
   ASSERT_EQ(RunTool(MKSHOW_BINARY, {"build", show, player, "--player", SHOWSAVER_BINARY}), 0);
 
@@ -142,7 +143,8 @@ TEST(PictureShow, DamagedFirstPictureReachesTheErrorReport) {
       .write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
   const auto trailer = EncodeTrailer(At(dir, "show.dat"));
   std::ofstream(At(dir, "player"), std::ios::binary)
-      .write(reinterpret_cast<const char*>(trailer.data()), static_cast<std::streamsize>(trailer.size()));
+      .write(reinterpret_cast<const char*>(trailer.data()),
+             static_cast<std::streamsize>(trailer.size()));
 
   QString report;
   QTimer watch;

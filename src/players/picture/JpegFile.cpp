@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include "platform/Errors.h"
 #include "players/picture/Orientation.h"
@@ -141,7 +141,8 @@ Bitmap DecodeRows(JpegSession& session, Size size) {
     }
     unsigned done = 0;
     while (session.RowsLeft()) {
-      const unsigned got = session.ReadRows(rows.data() + done, static_cast<unsigned>(size.height) - done);
+      const unsigned got =
+          session.ReadRows(rows.data() + done, static_cast<unsigned>(size.height) - done);
       if (got == 0) throw EJPEG("JPEG error: no more rows");
       done += got;
     }

@@ -70,13 +70,32 @@ Bitmap Orient(Bitmap bitmap, int orientation) {
     for (std::int32_t x = 0; x < w; ++x) {
       std::int32_t u = x, v = y;
       switch (orientation) {
-        case 2: u = w - 1 - x; break;
-        case 3: u = w - 1 - x; v = h - 1 - y; break;
-        case 4: v = h - 1 - y; break;
-        case 5: u = y; v = x; break;
-        case 6: u = h - 1 - y; v = x; break;
-        case 7: u = h - 1 - y; v = w - 1 - x; break;
-        case 8: u = y; v = w - 1 - x; break;
+        case 2:
+          u = w - 1 - x;
+          break;
+        case 3:
+          u = w - 1 - x;
+          v = h - 1 - y;
+          break;
+        case 4:
+          v = h - 1 - y;
+          break;
+        case 5:
+          u = y;
+          v = x;
+          break;
+        case 6:
+          u = h - 1 - y;
+          v = x;
+          break;
+        case 7:
+          u = h - 1 - y;
+          v = w - 1 - x;
+          break;
+        case 8:
+          u = y;
+          v = w - 1 - x;
+          break;
       }
       out.Row(v)[u] = row[x];
     }

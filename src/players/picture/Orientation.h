@@ -15,7 +15,9 @@
 int ExifOrientation(const std::uint8_t* segment, std::size_t size);
 
 // True for the orientations that swap width and height (5 to 8).
-constexpr bool SwapsAxes(int orientation) { return orientation >= 5 && orientation <= 8; }
+constexpr bool SwapsAxes(int orientation) {
+  return orientation >= 5 && orientation <= 8;
+}
 
 // The bitmap turned upright; orientations outside 2..8 return it unchanged.
 Bitmap Orient(Bitmap bitmap, int orientation);
