@@ -1,9 +1,13 @@
 #include "effects/TriangleEffects.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <span>
+#include <vector>
 
 #include "effects/ClippedReveal.h"
 #include "effects/RegionBuilders.h"
+#include "raster/RegionBuilder.h"
 
 using std::int32_t;
 
@@ -30,9 +34,31 @@ Region Combined(Region::Op op, std::initializer_list<Region> shapes) {
   return result;
 }
 
-Region Union(std::initializer_list<Region> shapes) {
-  return Combined(Region::Op::Or, shapes);
+// The union of the shapes within the picture, the only part that shows: built row by row
+// straight into bands, without combining the shapes pairwise.
+Region Union(int32_t W, int32_t H, std::initializer_list<Region> shapes) {
+  std::vector<std::span<const Region::Band>> bands;
+  for (const Region& shape : shapes) bands.push_back(shape.Bands());
+  std::vector<std::size_t> at(bands.size(), 0);
+  std::vector<Region::Span> spans;
+  RegionBuilder builder;
+  for (int32_t y = 0; y < H; ++y) {
+    spans.clear();
+    auto shape = shapes.begin();
+    for (std::size_t k = 0; k < bands.size(); ++k, ++shape) {
+      while (at[k] < bands[k].size() && bands[k][at[k]].bottom <= y) ++at[k];
+      if (at[k] == bands[k].size() || bands[k][at[k]].top > y) continue;
+      for (const Region::Span& span : shape->SpansOf(bands[k][at[k]])) {
+        const Region::Span inside{std::max(span.left, 0), std::min(span.right, W)};
+        if (inside.left < inside.right) spans.push_back(inside);
+      }
+    }
+    NormalizeSpans(spans);
+    builder.AddBand(y, y + 1, spans);
+  }
+  return builder.Finish();
 }
+
 Region Xor(std::initializer_list<Region> shapes) {
   return Combined(Region::Op::Xor, shapes);
 }
@@ -62,20 +88,21 @@ void RevealDiagonalFromBottomRight(Bitmap& Screen, const Bitmap& Picture, int32_
 void DiagonalSweepAnticlockwise(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
                                 int32_t X, int32_t, int32_t) {
   ClippedReveal(Screen, Picture,
-                Union({Tri({0, H}, {0, 0}, {X, H}), Tri({W, H}, {W, 0}, {W - X, 0})}));
+                Union(W, H, {Tri({0, H}, {0, 0}, {X, H}), Tri({W, H}, {W, 0}, {W - X, 0})}));
 }
 
 void DiagonalSweepClockwise(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t,
                             int32_t Y, int32_t) {
   ClippedReveal(Screen, Picture,
-                Union({Tri({W, 0}, {0, 0}, {W, Y}), Tri({W, H}, {0, H}, {0, H - Y})}));
+                Union(W, H, {Tri({W, 0}, {0, 0}, {W, Y}), Tri({W, H}, {0, H}, {0, H - Y})}));
 }
 
 void StarburstClockwise(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
                         int32_t Y, int32_t) {
   const Point c{W / 2, H / 2};
   ClippedReveal(Screen, Picture,
-                Union({Tri(c, {0, 0}, {X, 0}), Tri(c, {0, H}, {0, H - Y}),
+                Union(W, H,
+                      {Tri(c, {0, 0}, {X, 0}), Tri(c, {0, H}, {0, H - Y}),
                        Tri(c, {W, H}, {W - X, H}), Tri(c, {W, 0}, {W, Y})}));
 }
 
@@ -83,7 +110,8 @@ void StarburstAnticlockwise(Bitmap& Screen, const Bitmap& Picture, int32_t W, in
                             int32_t Y, int32_t) {
   const Point c{W / 2, H / 2};
   ClippedReveal(Screen, Picture,
-                Union({Tri(c, {0, 0}, {0, Y}), Tri(c, {0, H}, {X, H}), Tri(c, {W, H}, {W, H - Y}),
+                Union(W, H,
+                      {Tri(c, {0, 0}, {0, Y}), Tri(c, {0, H}, {X, H}), Tri(c, {W, H}, {W, H - Y}),
                        Tri(c, {W, 0}, {W - X, 0})}));
 }
 
@@ -116,14 +144,16 @@ void BowTieHorizontal(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t 
   const int32_t cy = H / 2;
   ClippedReveal(
       Screen, Picture,
-      Union({Tri({0, cy - Y}, {X, cy}, {0, cy + Y}), Tri({W, cy - Y}, {W - X, cy}, {W, cy + Y})}));
+      Union(W, H,
+            {Tri({0, cy - Y}, {X, cy}, {0, cy + Y}), Tri({W, cy - Y}, {W - X, cy}, {W, cy + Y})}));
 }
 
 void BowTieVertical(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H, int32_t X,
                     int32_t Y, int32_t) {
   const int32_t cx = W / 2;
   ClippedReveal(Screen, Picture,
-                Union({Tri({cx - X, 0}, {cx, 2 * Y}, {cx + X, 0}),
+                Union(W, H,
+                      {Tri({cx - X, 0}, {cx, 2 * Y}, {cx + X, 0}),
                        Tri({cx - X, H}, {cx, H - 2 * Y}, {cx + X, H})}));
 }
 
@@ -135,7 +165,8 @@ void DiagonalCrossIn(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H
   const int32_t v = Y / 2;
   ClippedReveal(
       Screen, Picture,
-      Union({Tri({0, cy - v}, {h, cy}, {0, cy + v}), Tri({W, cy - v}, {W - h, cy}, {W, cy + v}),
+      Union(W, H,
+            {Tri({0, cy - v}, {h, cy}, {0, cy + v}), Tri({W, cy - v}, {W - h, cy}, {W, cy + v}),
              Tri({cx - h, 0}, {cx, v}, {cx + h, 0}), Tri({cx - h, H}, {cx, H - v}, {cx + h, H})}));
 }
 

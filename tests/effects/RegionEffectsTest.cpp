@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "RevealChecks.h"
+#include "effects/RegionBuilders.h"
 #include "platform/Random.h"
 
 namespace {
@@ -98,6 +99,35 @@ TEST(TriangleEffects, RevealDiagonalFromTopLeftAtHalfway) {
         ASSERT_FALSE(IsNew(frame, x, y)) << x << "," << y;
       }
     }
+  }
+}
+
+Region Tri(Point a, Point b, Point c) {
+  const std::int32_t coords[] = {a.x, a.y, b.x, b.y, c.x, c.y};
+  return PolygonRegion(coords);
+}
+
+Region Or(const Region& a, const Region& b) {
+  return Region::Combine(a, b, Region::Op::Or);
+}
+
+TEST(TriangleEffects, UnitedTrianglesAsListed) {
+  // Starburst clockwise, and the bow tie whose tips cross after the middle.
+  const int w = 200;
+  const int h = 120;
+  const Point c{100, 60};
+  for (const int progress : {10, 40, 60, 95}) {
+    SCOPED_TRACE(testing::Message() << "progress " << progress);
+    const ProgressPixels p = ProgressToPixels(w, h, progress);
+    const int X = p.x;
+    const int Y = p.y;
+    const Region starburst =
+        Or(Or(Or(Tri(c, {0, 0}, {X, 0}), Tri(c, {0, h}, {0, h - Y})), Tri(c, {w, h}, {w - X, h})),
+           Tri(c, {w, 0}, {w, Y}));
+    ExpectRevealed(Frame(116, w, h, progress), starburst);
+    const Region bowTie =
+        Or(Tri({0, 60 - Y}, {X, 60}, {0, 60 + Y}), Tri({w, 60 - Y}, {w - X, 60}, {w, 60 + Y}));
+    ExpectRevealed(Frame(157, w, h, progress), bowTie);
   }
 }
 
