@@ -87,8 +87,9 @@ Region Region::RoundRect(const Rect& rect, std::int32_t ellipseWidth, std::int32
   for (; y < r.bottom && y + 0.5 < r.top + ry; ++y) {
     AddInsetRow(builder, r, static_cast<std::int32_t>(y), insetAt(r.top + ry - (y + 0.5)));
   }
-  std::int64_t straightEnd = y;
-  while (straightEnd < r.bottom && straightEnd + 0.5 <= r.bottom - ry) ++straightEnd;
+  // The straight part ends before the first row whose centre lies below bottom - ry.
+  const auto firstLowerCurved = static_cast<std::int64_t>(std::floor(r.bottom - ry - 0.5)) + 1;
+  const std::int64_t straightEnd = std::clamp<std::int64_t>(firstLowerCurved, y, r.bottom);
   if (straightEnd > y) {
     const Span span{r.left, r.right};
     builder.AddBand(static_cast<std::int32_t>(y), static_cast<std::int32_t>(straightEnd),

@@ -174,6 +174,11 @@ TEST(RegionTest, RoundRectRoundsOnlyItsCornersAndLimitsTheEllipse) {
   // An ellipse larger than the rectangle is limited to it.
   EXPECT_EQ(Region::RoundRect({0, 0, 40, 20}, 400, 200), Region::Ellipse({0, 0, 40, 20}));
   EXPECT_EQ(Region::RoundRect({0, 0, 40, 20}, 0, 0), Region(Rect{0, 0, 40, 20}));
+  // Only the curved rows are built one by one: a very tall rectangle is a handful of bands.
+  const Region tall = Region::RoundRect({0, -2000000000, 10, 2000000000}, 4, 4);
+  EXPECT_TRUE(tall.Contains(0, 0));
+  EXPECT_FALSE(tall.Contains(0, -2000000000));
+  EXPECT_LE(tall.Bands().size(), 5u);
 }
 
 }  // namespace
