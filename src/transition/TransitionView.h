@@ -39,7 +39,13 @@ class TAnimateThread;
 // user-interface thread; to hand work over, it calls PostToUiThread (or queues a call of its
 // own). StartTransition, StopTransition and SetManual called from the worker are handed over
 // that way by themselves. Stopping, switching Manual or destroying the view while the worker
-// waits for its repaint never deadlocks: the worker's wait is cancelled first.
+// waits for its repaint never deadlocks: the worker's wait is cancelled first. Handlers are
+// assigned while no transition runs. A handler that wants the view gone calls deleteLater(),
+// never delete: the view may still be inside the call that fired it.
+//
+// Events: OnStart once the transition is prepared; per frame OnBeforeNewFrame, OnCustomDraw
+// (style 0 only), OnAfterNewFrame, OnProgress; then OnComplete when the end was reached; then
+// OnStop, also for a stopped transition. No event fires while the view is being destroyed.
 //
 // Failures. A failure while a transition starts, or inside the inline loop, reaches the caller
 // of StartTransition; the transition is then not running. A failure inside a frame on the
