@@ -23,8 +23,8 @@
 
 namespace {
 
-constexpr int kPageTimeoutMs = 30000;
-constexpr int kLoadTimeoutMs = 30000;
+constexpr int kPageTimeoutMs = 60000;
+constexpr int kLoadTimeoutMs = 60000;
 const QString kMessagePrefix = QStringLiteral("showsaver:");
 
 QString CssColor(std::int32_t value) {

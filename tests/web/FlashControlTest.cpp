@@ -46,6 +46,18 @@ TEST_F(FlashControl, PlaysAMovieToItsLastFrame) {
   EXPECT_GT(seen.size(), 3u);
 }
 
+TEST_F(FlashControl, ReportsMoviesItCannotPlay) {
+  const std::vector<std::uint8_t> text{'n', 'o', 't', ' ', 'a', ' ', 'm', 'o', 'v', 'i', 'e'};
+  EXPECT_THROW(control->SetMovie(folder.Write("text.swf", text)), EControlError);
+  EXPECT_THROW(control->SetMovie(folder.File("missing.swf")), EFOpenError);
+  auto truncated = CountingMovie(12, 24);
+  truncated.resize(truncated.size() / 2);
+  EXPECT_THROW(control->SetMovie(folder.Write("cut.swf", truncated)), EReadError);
+  // The control still plays a good movie afterwards.
+  control->SetMovie(folder.Write("good.swf", CountingMovie(12, 24)));
+  EXPECT_EQ(control->TotalFrames(), 12);
+}
+
 // The colour on screen at a point of the window.
 QColor ScreenColour(const QWidget& window, QPoint at) {
   const QPoint global = window.mapToGlobal(at);
