@@ -9,6 +9,7 @@
 
 ProgressPixels ProgressToPixels(std::int32_t width, std::int32_t height, std::int32_t progress) {
   ProgressPixels p;
+  if (width <= 0 || height <= 0) return p;
   if (height <= width) {
     p.x = MulDiv(width, progress, 100);
     p.y = MulDiv(p.x, height, width);
@@ -37,7 +38,7 @@ void RenderFrame(Bitmap& screen, const Bitmap& oldPicture, const Bitmap& picture
     const ScopedClip noClipAfterwards(screen);
     if (style == kCustomStyle) {
       if (hooks.customDraw) hooks.customDraw(picture, screen);
-    } else if (IsStyleDrawn(style)) {
+    } else if (IsStyleDrawn(style) && !picture.IsEmpty()) {
       const ProgressPixels p = ProgressToPixels(w, h, progress);
       FindEffect(style)->Proc(screen, picture, w, h, p.x, p.y, progress);
     }

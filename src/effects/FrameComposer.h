@@ -6,7 +6,8 @@
 #include "raster/Bitmap.h"
 
 // The progress in pixels along each axis: along the longer side MulDiv(side, progress, 100),
-// carried to the other side by the aspect ratio. A square picture counts as wide.
+// carried to the other side by the aspect ratio. A square picture counts as wide; an empty one
+// gives 0, 0.
 struct ProgressPixels {
   std::int32_t x = 0;
   std::int32_t y = 0;
@@ -26,7 +27,8 @@ struct FrameHooks {
 // 2. beforeNewFrame;
 // 3. at progress 100 the whole new picture is copied; at 0 nothing more is drawn; in between,
 //    style 0 calls customDraw and any other drawn style calls its effect procedure with the
-//    progress in pixels; a style that is not drawn (yet) leaves the old picture;
+//    progress in pixels; a style that is not drawn (yet), or an empty picture, leaves the old
+//    picture;
 // 4. afterNewFrame.
 // The clipping of screen is removed again after the procedure, also when it fails.
 // oldPicture, picture and screen must have the same size (EInvalidOperation otherwise);

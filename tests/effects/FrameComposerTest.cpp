@@ -17,6 +17,8 @@ TEST(ProgressToPixelsTest, LongerSideFirstThenTheAspectRatio) {
   EXPECT_EQ(ProgressToPixels(640, 480, 99), (ProgressPixels{634, 476}));
   EXPECT_EQ(ProgressToPixels(50, 50, 33), (ProgressPixels{17, 17}));
   EXPECT_EQ(ProgressToPixels(640, 480, 100), (ProgressPixels{640, 480}));
+  EXPECT_EQ(ProgressToPixels(0, 0, 50), (ProgressPixels{0, 0}));
+  EXPECT_EQ(ProgressToPixels(10, 0, 50), (ProgressPixels{0, 0}));
 }
 
 class RenderFrameTest : public testing::Test {
@@ -84,6 +86,23 @@ TEST_F(RenderFrameTest, ClippingLeftOnTheScreenIsRemovedBeforeAndAfter) {
   RenderFrame(screen_, old_, picture_, 0, 50, hooks);
   EXPECT_TRUE(ScreenIs(kOld));
   EXPECT_FALSE(screen_.HasClip());
+}
+
+TEST(RenderEmptyFrameTest, EmptyPicturesStillRaiseTheFrameHooks) {
+  int hooks = 0;
+  FrameHooks counting;
+  counting.beforeNewFrame = [&](const Bitmap&, Bitmap&) { ++hooks; };
+  counting.afterNewFrame = [&](const Bitmap&, Bitmap&) { ++hooks; };
+  for (const Size size : {Size{0, 0}, Size{5, 0}, Size{0, 5}}) {
+    Bitmap screen(size.width, size.height);
+    const Bitmap old(size.width, size.height);
+    const Bitmap picture(size.width, size.height);
+    for (int style = 1; style <= kLastStyle; ++style) {
+      RenderFrame(screen, old, picture, style, 50, counting);
+    }
+    EXPECT_EQ(screen.GetSize(), size);
+  }
+  EXPECT_EQ(hooks, 3 * 2 * kLastStyle);
 }
 
 TEST_F(RenderFrameTest, PicturesOfDifferentSizesAreRefused) {
