@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QScreen>
+#include <QTest>
 #include <QWidget>
 #include <array>
 #include <set>
@@ -44,6 +45,26 @@ TEST_F(FlashControl, PlaysAMovieToItsLastFrame) {
     return control->FrameNum() == 11;
   }));
   EXPECT_GT(seen.size(), 3u);
+}
+
+TEST_F(FlashControl, EstimatesTheFrameOfAnActionScript3MovieFromItsPlayingTime) {
+  control->show();
+  control->SetMovie(folder.Write("as3.swf", CountingMovie(48, 24, 400, 300, 0xCC2020, true)));
+  EXPECT_EQ(control->TotalFrames(), 48);
+  QTest::qWait(200);
+  EXPECT_EQ(control->FrameNum(), 0);  // not playing yet
+  control->Play();
+  QTest::qWait(150);
+  control->Stop();
+  const int stopped = control->FrameNum();
+  EXPECT_GE(stopped, 2);
+  EXPECT_LT(stopped, 47);
+  QTest::qWait(300);
+  EXPECT_EQ(control->FrameNum(), stopped);  // a stopped movie stays where it is
+  control->Play();
+  EXPECT_TRUE(WaitFor([&] { return control->FrameNum() == 47; }, 5000));
+  QTest::qWait(300);
+  EXPECT_EQ(control->FrameNum(), 47);  // the last frame, once its playing time has passed
 }
 
 TEST_F(FlashControl, ReportsMoviesItCannotPlay) {

@@ -57,15 +57,18 @@ inline std::vector<std::uint8_t> FilledRectangle(int width, int height, std::uin
 
 // An ActionScript 1 movie of frameCount frames at perSecond frames a second on a stage of
 // width × height pixels, filled with a rectangle of colour rgb, whose last frame stops the movie.
+// An ActionScript 3 movie has no frame scripts for the frame reports to use.
 inline std::vector<std::uint8_t> CountingMovie(int frameCount, int perSecond, int width = 400,
-                                               int height = 300, std::uint32_t rgb = 0xCC2020) {
+                                               int height = 300, std::uint32_t rgb = 0xCC2020,
+                                               bool actionScript3 = false) {
   SwfBuilder builder;
   builder.Stage(width, height).Frames(std::uint16_t(frameCount), std::uint8_t(perSecond));
-  builder.Tag(9, {0x20, 0x40, 0x60});  // SetBackgroundColor
+  if (actionScript3) builder.Tag(69, {0x08, 0, 0, 0});  // FileAttributes: ActionScript 3
+  builder.Tag(9, {0x20, 0x40, 0x60});                   // SetBackgroundColor
   builder.Tag(2, FilledRectangle(width, height, rgb));
   builder.Tag(26, {0x02, 1, 0, 1, 0});  // PlaceObject2: shape 1 at depth 1
   for (int i = 0; i < frameCount; ++i) {
-    if (i == frameCount - 1) builder.Tag(12, {0x07, 0x00});  // DoAction { Stop; End }
+    if (i == frameCount - 1 && !actionScript3) builder.Tag(12, {0x07, 0x00});  // DoAction: Stop
     builder.ShowFrame();
   }
   return builder.End().Fws();
