@@ -24,6 +24,7 @@
 #include "host/ShowSaver.h"
 #include "players/picture/BmpWriter.h"
 #include "showdata/ShowWriter.h"
+#include "transition/TransitionView.h"
 
 namespace {
 
@@ -168,6 +169,21 @@ TEST(PictureShow, DamagedFirstPictureReachesTheErrorReport) {
   EXPECT_FALSE(window.Timer1->isActive());
   EXPECT_TRUE(PreparedFiles(dir).empty());
   window.close();
+}
+
+TEST(PictureShow, OnlyTheProgressOfOneHundredEnablesTimer1) {
+  TfrmShowSaver window;
+  TCustomTransitionView& view = *window.TransitionView1;
+  view.Picture().SetBitmap(Bitmap(16, 16, MakePixel(1, 2, 3)));
+  view.SetManual(true);  // progress written by the test, on this thread
+  view.StartTransition();
+  ASSERT_TRUE(view.Running());
+  view.SetProgress(99);
+  EXPECT_EQ(view.Progress(), 99);
+  EXPECT_FALSE(window.Timer1->isActive());
+  view.SetProgress(100);
+  EXPECT_TRUE(window.Timer1->isActive());
+  view.StopTransition();
 }
 
 }  // namespace
