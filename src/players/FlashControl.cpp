@@ -33,7 +33,8 @@ QString CssColor(std::int32_t value) {
 
 }  // namespace
 
-// The page hands its "showsaver:" console lines to the control.
+// The page hands its "showsaver:" console lines to the control. With SHOWSAVER_FLASH_DEBUG set,
+// every console line of the page is printed too, with the time: Ruffle says there what it does.
 class TFlashControl::Page : public QWebEnginePage {
  public:
   Page(QWebEngineProfile* profile, TFlashControl* control)
