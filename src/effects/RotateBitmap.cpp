@@ -90,10 +90,23 @@ void TurnEachPixel(Bitmap& Dest, const Turn& t, const Pixel* const* rows) {
   }
 }
 
+// Four columns at a time, each lane one column.
+using Lanes = int32_t __attribute__((vector_size(16)));
+using Indices = uint32_t __attribute__((vector_size(16)));
+
 // The same when nothing wraps: the source coordinates then grow linearly along a row, so the
 // columns whose source lies inside the picture are one run, found by division; only those are
-// visited, without a check per pixel.
-void TurnRuns(Bitmap& Dest, const Turn& t, const Pixel* const* rows) {
+// visited, without a check per pixel, and the source positions of four columns are computed
+// at once. A position is an index into the pixels from the top row: column sx of the row
+// sy rows above the bottom one is (H - 1 - sy) * W + sx, computed modulo 2^32.
+void TurnRuns(Bitmap& Dest, const Turn& t, const Pixel* pixels) {
+  const auto width = static_cast<uint32_t>(t.W);
+  const auto origin = static_cast<uint32_t>((int64_t{t.H} - 1 - t.PY) * t.W + t.PX);
+  const auto at = [&](uint32_t fx, uint32_t fy) {
+    return pixels[origin + static_cast<uint32_t>(Whole(fx)) -
+                  static_cast<uint32_t>(Whole(fy)) * width];
+  };
+  const Indices step = {0, 1, 2, 3};
   for (int32_t r = 0; r < t.H; ++r) {
     const int64_t fx0 = static_cast<int32_t>(t.Fx(r));
     const int64_t fy0 = static_cast<int32_t>(t.Fy(r));
@@ -104,11 +117,16 @@ void TurnRuns(Bitmap& Dest, const Turn& t, const Pixel* const* rows) {
     Narrow(fx0, cs, -int64_t{t.PX} * 65536, (int64_t{t.W} - t.PX) * 65536, lo, hi);
     Narrow(fy0, sn, -int64_t{t.PY} * 65536, (int64_t{t.H} - t.PY) * 65536, lo, hi);
     Pixel* out = Dest.Row(r);
-    auto fx = static_cast<uint32_t>(fx0 + lo * cs);
-    auto fy = static_cast<uint32_t>(fy0 + lo * sn);
-    for (int64_t c = lo; c < hi; ++c, fx += t.cs, fy += t.sn) {
-      out[c] = rows[t.PY + Whole(fy)][t.PX + Whole(fx)];
+    Indices fx = static_cast<uint32_t>(fx0 + lo * cs) + step * t.cs;
+    Indices fy = static_cast<uint32_t>(fy0 + lo * sn) + step * t.sn;
+    int64_t c = lo;
+    for (; c + 4 <= hi; c += 4, fx += 4 * t.cs, fy += 4 * t.sn) {
+      const Indices sx = __builtin_convertvector(__builtin_bit_cast(Lanes, fx) >> 16, Indices);
+      const Indices sy = __builtin_convertvector(__builtin_bit_cast(Lanes, fy) >> 16, Indices);
+      const Indices index = origin + sx - sy * width;
+      for (int j = 0; j < 4; ++j) out[c + j] = pixels[index[j]];
     }
+    for (uint32_t x = fx[0], y = fy[0]; c < hi; ++c, x += t.cs, y += t.sn) out[c] = at(x, y);
   }
 }
 
@@ -127,13 +145,14 @@ void RotateBitmap(Bitmap& Dest, const Bitmap& Source, int32_t PX, int32_t PY, lo
                   PY,
                   static_cast<uint32_t>(Fixed(std::sin(-Angle))),
                   static_cast<uint32_t>(Fixed(std::cos(-Angle)))};
-  // The start of each source row, counted from the bottom. Every destination pixel is computed
-  // on its own, so the rows are walked in the order the memory is laid out in.
+  // Every destination pixel is computed on its own, so the rows are walked in the order the
+  // memory is laid out in.
+  if (turn.NeverWraps()) {
+    TurnRuns(Dest, turn, Source.Row(0));
+    return;
+  }
+  // The start of each source row, counted from the bottom.
   std::vector<const Pixel*> rows(static_cast<std::size_t>(H));
   for (int32_t sy = 0; sy < H; ++sy) rows[static_cast<std::size_t>(sy)] = Source.BlockRow(sy);
-  if (turn.NeverWraps()) {
-    TurnRuns(Dest, turn, rows.data());
-  } else {
-    TurnEachPixel(Dest, turn, rows.data());
-  }
+  TurnEachPixel(Dest, turn, rows.data());
 }
