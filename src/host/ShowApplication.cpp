@@ -1,5 +1,6 @@
 #include "host/ShowApplication.h"
 
+#include <QThread>
 #include <cstdio>
 #include <new>
 
@@ -53,7 +54,9 @@ int TShowApplication::RunMessageLoop() {
 
 void TShowApplication::Terminate() {
   terminated_ = true;
-  if (loopRunning_) exit(0);
+  // A modal dialog may run its own loop before the message loop has started (an error report
+  // during the set-up): it ends too. Without any loop running, RunMessageLoop sees the flag.
+  if (loopRunning_ || QThread::currentThread()->loopLevel() > 0) exit(0);
 }
 
 TShowApplication* Application() {

@@ -6,8 +6,8 @@
 
 // The application object. Every exception that escapes an event handler is caught here and
 // handed to the installed handler with the receiver as sender, so a failure is reported and the
-// show goes on. Terminate() ends the message loop once the queued messages are handled, also
-// when it is called before the loop has started.
+// show goes on. Terminate() ends the message loop and any modal loop running, also when it is
+// called before the message loop has started.
 class TShowApplication : public QApplication {
   Q_OBJECT
 

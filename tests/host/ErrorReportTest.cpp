@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -94,11 +95,24 @@ TEST(ErrorReport, ATruncatedShowFileIsReportedWithTheSetUpStep) {
   EXPECT_EQ(window.findChildren<TfrmShowError*>().size(), 1);
 }
 
-TEST(ErrorReport, ExitEndsTheProgram) {
+TEST(ErrorReport, ExitEndsTheProgramAlsoBeforeTheMessageLoopRuns) {
   TfrmShowError report(nullptr);
-  TShowApplication* app = Application();
-  report.Button2->click();
-  EXPECT_TRUE(app->Terminated());
+  bool stillOpen = false;
+  WhenModal([&](QWidget*) {
+    report.Button2->click();
+    // Still open a second later means Exit did not end the dialog's loop.
+    QTimer::singleShot(1000, &report, [&] {
+      stillOpen = report.isVisible();
+      report.close();
+    });
+  });
+  QElapsedTimer clock;
+  clock.start();
+  report.exec();
+  EXPECT_LT(clock.elapsed(), 900);
+  EXPECT_FALSE(stillOpen);
+  EXPECT_TRUE(Application()->Terminated());
+  ClearQuitRequest();
 }
 
 TEST(CustomModule, ApplicationTitleRule) {

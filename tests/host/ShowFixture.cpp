@@ -66,3 +66,8 @@ void WhenModal(std::function<void(QWidget*)> action) {
   });
   poll->start(10);
 }
+
+void ClearQuitRequest() {
+  QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  QCoreApplication::exec();
+}

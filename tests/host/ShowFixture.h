@@ -31,5 +31,9 @@ class TTestShow {
 ShowSpec SilentShow(int count);
 inline constexpr std::uint8_t kSilentKind = 9;
 
+// After the application was told to terminate inside a modal loop, every later loop of this
+// process would end at once: running the message loop briefly clears that request.
+void ClearQuitRequest();
+
 // Runs action on the next modal dialog once it is open (polling the event loop).
 void WhenModal(std::function<void(QWidget*)> action);

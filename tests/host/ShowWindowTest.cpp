@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "host/CustomModule.h"
 #include "host/ExitTriggers.h"
 #include "host/ShowApplication.h"
+#include "host/ShowError.h"
 #include "host/ShowSaver.h"
 #include "platform/CursorCount.h"
 #include "platform/TickCount.h"
@@ -279,6 +281,33 @@ TEST_F(ShowWindow, WebsitePreviewShowsThePreviewTextAndPlaysNothing) {
   EXPECT_EQ(window.TraceLine, "11");
 }
 
+TEST_F(ShowWindow, AFailingItemIsReportedWithTheRoutineAndTheObjectThatRanIt) {
+  ShowSpec spec;
+  spec.showSeconds = 0;
+  for (int i = 0; i < 2; ++i)
+    spec.items.push_back({ikPicture, "", "missing" + std::to_string(i) + ".bmp", ".bmp"});
+  std::vector<QStringList> reports;
+  const auto collect = [&reports](QWidget* modal) {
+    auto* report = qobject_cast<TfrmShowError*>(modal);
+    ASSERT_NE(report, nullptr);
+    reports.push_back(report->Memo1->toPlainText().split('\n'));
+    report->close();
+  };
+  WhenModal(collect);
+  TfrmShowSaver& window = Start(spec);  // the set-up's first item fails in the show event
+  ASSERT_EQ(reports.size(), 1u);
+  WhenModal(collect);
+  window.Timer1->start();  // the tick plays item 1, which fails too
+  QTRY_COMPARE(reports.size(), 2u);
+  EXPECT_EQ(reports[0][2], "function     :PlayPicture");
+  EXPECT_EQ(reports[0][4], "Object     :TfrmShowSaver");
+  EXPECT_EQ(reports[1][2], "function     :PlayPicture");
+  EXPECT_EQ(reports[1][4], "Object     :TTimer");
+  EXPECT_EQ(window.CurrentItem, 1);
+  EXPECT_FALSE(window.Timer1->isActive());  // the failed item never signals its end
+  EXPECT_EQ(LogLinesWith("error-report"), 2);
+}
+
 class IdleShutdownWindow : public ShowWindow {
  protected:
   TfrmShowSaver& StartDue() {
@@ -337,12 +366,12 @@ TEST_F(IdleShutdownWindow, AnExitTriggerDuringTheCountdownEndsTheShowWithoutPowe
   const QString marker = markerDir.filePath("powered-off");
   qputenv("SHOWSAVER_POWEROFF_COMMAND", ("echo off > '" + marker + "'").toLocal8Bit());
   TfrmShowSaver& window = StartDue();
-  WhenModal([&window](QWidget* modal) {
+  WhenModal([&window](QWidget*) {
     QCoreApplication::postEvent(&window, new QEvent(ScreenSaveEventType()));
-    QTimer::singleShot(50, modal, [modal] { modal->close(); });
   });
   window.PlayRes();
   EXPECT_TRUE(Ended());
+  ClearQuitRequest();
   QTest::qWait(200);
   EXPECT_FALSE(QFile::exists(marker));
   qputenv("SHOWSAVER_POWEROFF_COMMAND", "true");
