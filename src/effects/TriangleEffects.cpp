@@ -23,44 +23,69 @@ Region Quad(Point a, Point b, Point c, Point d) {
   return PolygonRegion(coords);
 }
 
-// The shapes combined one after the other, left to right, into the first.
-Region Combined(Region::Op op, std::initializer_list<Region> shapes) {
-  Region result;
-  bool first = true;
+// The spans of row y of each shape, cut to 0..W, added to `spans`; bandAt[k] follows shape k
+// down the rows.
+void AddRowSpans(std::initializer_list<Region> shapes, std::vector<std::size_t>& bandAt, int32_t y,
+                 int32_t W, std::vector<Region::Span>& spans) {
+  std::size_t k = 0;
   for (const Region& shape : shapes) {
-    result = first ? shape : Region::Combine(result, shape, op);
-    first = false;
+    const auto bands = shape.Bands();
+    std::size_t& at = bandAt[k++];
+    while (at < bands.size() && bands[at].bottom <= y) ++at;
+    if (at == bands.size() || bands[at].top > y) continue;
+    for (const Region::Span& span : shape.SpansOf(bands[at])) {
+      const Region::Span inside{std::max(span.left, 0), std::min(span.right, W)};
+      if (inside.left < inside.right) spans.push_back(inside);
+    }
   }
-  return result;
 }
 
-// The union of the shapes within the picture, the only part that shows: built row by row
-// straight into bands, without combining the shapes pairwise.
-Region Union(int32_t W, int32_t H, std::initializer_list<Region> shapes) {
-  std::vector<std::span<const Region::Band>> bands;
-  for (const Region& shape : shapes) bands.push_back(shape.Bands());
-  std::vector<std::size_t> at(bands.size(), 0);
+// The pixels covered by an odd number of the spans (each shape's spans are disjoint), as
+// sorted, non-touching spans.
+void KeepOddCover(std::vector<Region::Span>& spans) {
+  std::vector<int32_t> edges;
+  for (const Region::Span& span : spans) edges.insert(edges.end(), {span.left, span.right});
+  std::sort(edges.begin(), edges.end());
+  spans.clear();
+  bool odd = false;
+  int32_t start = 0;
+  for (std::size_t i = 0; i < edges.size();) {
+    const int32_t x = edges[i];
+    std::size_t same = 0;
+    for (; i < edges.size() && edges[i] == x; ++i) ++same;
+    if (same % 2 == 0) continue;
+    odd = !odd;
+    if (odd) start = x;
+    if (!odd) spans.push_back({start, x});
+  }
+}
+
+// The shapes united (op Or) or combined by exclusive-or (op Xor) within the picture, the only
+// part that shows, built row by row straight into bands instead of combining the shapes one
+// after the other; the pixels are the same.
+Region Combined(Region::Op op, int32_t W, int32_t H, std::initializer_list<Region> shapes) {
+  std::vector<std::size_t> bandAt(shapes.size(), 0);
   std::vector<Region::Span> spans;
   RegionBuilder builder;
   for (int32_t y = 0; y < H; ++y) {
     spans.clear();
-    auto shape = shapes.begin();
-    for (std::size_t k = 0; k < bands.size(); ++k, ++shape) {
-      while (at[k] < bands[k].size() && bands[k][at[k]].bottom <= y) ++at[k];
-      if (at[k] == bands[k].size() || bands[k][at[k]].top > y) continue;
-      for (const Region::Span& span : shape->SpansOf(bands[k][at[k]])) {
-        const Region::Span inside{std::max(span.left, 0), std::min(span.right, W)};
-        if (inside.left < inside.right) spans.push_back(inside);
-      }
+    AddRowSpans(shapes, bandAt, y, W, spans);
+    if (op == Region::Op::Xor) {
+      KeepOddCover(spans);
+    } else {
+      NormalizeSpans(spans);
     }
-    NormalizeSpans(spans);
     builder.AddBand(y, y + 1, spans);
   }
   return builder.Finish();
 }
 
-Region Xor(std::initializer_list<Region> shapes) {
-  return Combined(Region::Op::Xor, shapes);
+Region Union(int32_t W, int32_t H, std::initializer_list<Region> shapes) {
+  return Combined(Region::Op::Or, W, H, shapes);
+}
+
+Region Xor(int32_t W, int32_t H, std::initializer_list<Region> shapes) {
+  return Combined(Region::Op::Xor, W, H, shapes);
 }
 
 }  // namespace
@@ -178,7 +203,8 @@ void DiagonalCrossOut(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t 
   const int32_t v = (H - Y) / 2;
   ClippedReveal(
       Screen, Picture,
-      Xor({Region({0, 0, W, H}), Tri({0, cy - v}, {h, cy}, {0, cy + v}),
+      Xor(W, H,
+          {Region({0, 0, W, H}), Tri({0, cy - v}, {h, cy}, {0, cy + v}),
            Tri({W, cy - v}, {W - h, cy}, {W, cy + v}), Tri({cx - h, 0}, {cx, v}, {cx + h, 0}),
            Tri({cx - h, H}, {cx, H - v}, {cx + h, H})}));
 }
@@ -195,7 +221,8 @@ void RevealDiamondInToCentre(Bitmap& Screen, const Bitmap& Picture, int32_t W, i
   const int32_t cx = W / 2;
   const int32_t cy = H / 2;
   ClippedReveal(Screen, Picture,
-                Xor({Region({0, 0, W, H}),
+                Xor(W, H,
+                    {Region({0, 0, W, H}),
                      Quad({X - cx, cy}, {cx, Y - cy}, {3 * cx - X, cy}, {cx, 3 * cy - Y})}));
 }
 
@@ -206,6 +233,7 @@ void DiagonalBoxOut(Bitmap& Screen, const Bitmap& Picture, int32_t W, int32_t H,
   const int32_t h = X / 2;
   const int32_t v = Y / 2;
   ClippedReveal(Screen, Picture,
-                Xor({Quad({-h, cy}, {cx, -v}, {2 * cx + h, cy}, {cx, 2 * cy + v}),
+                Xor(W, H,
+                    {Quad({-h, cy}, {cx, -v}, {2 * cx + h, cy}, {cx, 2 * cy + v}),
                      Quad({h, cy}, {cx, v}, {2 * cx - h, cy}, {cx, 2 * cy - v})}));
 }

@@ -131,6 +131,44 @@ TEST(TriangleEffects, UnitedTrianglesAsListed) {
   }
 }
 
+Region Xor(const Region& a, const Region& b) {
+  return Region::Combine(a, b, Region::Op::Xor);
+}
+
+Region Quad(Point a, Point b, Point c, Point d) {
+  const std::int32_t coords[] = {a.x, a.y, b.x, b.y, c.x, c.y, d.x, d.y};
+  return PolygonRegion(coords);
+}
+
+TEST(TriangleEffects, ExclusiveOrOfShapesAsListed) {
+  // Diagonal cross out, diamond in to centre and diagonal box out on a 200 x 120 picture.
+  const int w = 200;
+  const int h = 120;
+  const int cx = 100;
+  const int cy = 60;
+  const Region all({0, 0, w, h});
+  for (const int progress : {10, 40, 60, 95}) {
+    SCOPED_TRACE(testing::Message() << "progress " << progress);
+    const ProgressPixels p = ProgressToPixels(w, h, progress);
+    const int X = p.x;
+    const int Y = p.y;
+    const int h1 = (w - X) / 2;
+    const int v1 = (h - Y) / 2;
+    const Region crossOut = Xor(Xor(Xor(Xor(all, Tri({0, cy - v1}, {h1, cy}, {0, cy + v1})),
+                                        Tri({w, cy - v1}, {w - h1, cy}, {w, cy + v1})),
+                                    Tri({cx - h1, 0}, {cx, v1}, {cx + h1, 0})),
+                                Tri({cx - h1, h}, {cx, h - v1}, {cx + h1, h}));
+    ExpectRevealed(Frame(160, w, h, progress), crossOut);
+    ExpectRevealed(Frame(166, w, h, progress),
+                   Xor(all, Quad({X - cx, cy}, {cx, Y - cy}, {3 * cx - X, cy}, {cx, 3 * cy - Y})));
+    const int h2 = X / 2;
+    const int v2 = Y / 2;
+    ExpectRevealed(Frame(167, w, h, progress),
+                   Xor(Quad({-h2, cy}, {cx, -v2}, {2 * cx + h2, cy}, {cx, 2 * cy + v2}),
+                       Quad({h2, cy}, {cx, v2}, {2 * cx - h2, cy}, {cx, 2 * cy - v2})));
+  }
+}
+
 TEST(SweepEffects, ClockwiseQuarterAndAnticlockwiseHalf) {
   // The corner pixel, 399.3 pixels from the centre, may fall to the chords of the arc.
   const Bitmap quarter = Frame(143, 640, 480, 25);
