@@ -130,7 +130,8 @@ void StretchBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, st
     if (row > area.top && rows.At(row) == rows.At(row - 1)) {
       std::memcpy(dest.Row(row) + area.left, dest.Row(row - 1) + area.left, bytes);
     } else {
-      gather.CopyRow(dest.Row(row), from.Row(rows.At(row)), area.left, area.right);
+      const Pixel* next = row + 1 < area.bottom ? from.Row(rows.At(row + 1)) : nullptr;
+      gather.CopyRow(dest.Row(row), from.Row(rows.At(row)), area.left, area.right, next);
     }
   }
 }

@@ -58,7 +58,8 @@ RowGather::RowGather(std::int32_t lo, std::vector<std::int32_t> source, std::int
 #endif
 }
 
-void RowGather::CopyRow(Pixel* to, const Pixel* from, std::int32_t left, std::int32_t right) const {
+void RowGather::CopyRow(Pixel* to, const Pixel* from, std::int32_t left, std::int32_t right,
+                        const Pixel* next) const {
   if (kind_ == Kind::Forward) {
     std::memcpy(to + left, from + source_[static_cast<std::size_t>(left - lo_)],
                 sizeof(Pixel) * static_cast<std::size_t>(right - left));
@@ -73,31 +74,31 @@ void RowGather::CopyRow(Pixel* to, const Pixel* from, std::int32_t left, std::in
     if (firstBlock < endBlock) {
       const std::int32_t blockStart = lo_ + 8 * firstBlock;
       const std::int32_t blockEnd = lo_ + 8 * endBlock;
-      Gather(to, from, left, blockStart);
+      Gather(to, from, left, blockStart, nullptr);
       CopyBlocksAvx2(to + blockStart, from,
                      blocks_.data() + kBlockInts * static_cast<std::size_t>(firstBlock),
                      static_cast<std::size_t>(endBlock - firstBlock), kBlockInts);
-      Gather(to, from, blockEnd, right);
+      Gather(to, from, blockEnd, right, nullptr);
       return;
     }
   }
 #endif
-  Gather(to, from, left, right);
+  Gather(to, from, left, right, next);
 }
 
-void RowGather::Gather(Pixel* to, const Pixel* from, std::int32_t left, std::int32_t right) const {
+void RowGather::Gather(Pixel* to, const Pixel* from, std::int32_t left, std::int32_t right,
+                       const Pixel* next) const {
   const std::int32_t* map = source_.data() + (left - lo_);
   Pixel* out = to + left;
   const std::int32_t count = right - left;
-  std::int32_t i = 0;
-  if (kind_ == Kind::Sparse) {
-    // A shrinking copy reads the source with gaps, which the hardware does not foresee well: ask
-    // for the pixels a little ahead.
-    constexpr std::int32_t kAhead = 32;
-    for (; i + kAhead < count; ++i) {
-      __builtin_prefetch(from + map[i + kAhead]);
+  if (kind_ == Kind::Sparse && next != nullptr) {
+    // A shrinking copy reads each source row in a short run with gaps, which the hardware picks
+    // up late: ask for the next row's pixels while this one is copied.
+    for (std::int32_t i = 0; i < count; ++i) {
+      __builtin_prefetch(next + map[i]);
       out[i] = from[map[i]];
     }
+    return;
   }
-  for (; i < count; ++i) out[i] = from[map[i]];
+  for (std::int32_t i = 0; i < count; ++i) out[i] = from[map[i]];
 }

@@ -13,8 +13,10 @@ class RowGather {
   // 0..sourceWidth - 1 and change monotonically.
   RowGather(std::int32_t lo, std::vector<std::int32_t> source, std::int32_t sourceWidth);
 
-  // Writes the destination columns left..right - 1 of one row from the source row.
-  void CopyRow(Pixel* to, const Pixel* from, std::int32_t left, std::int32_t right) const;
+  // Writes the destination columns left..right - 1 of one row from the source row. next, when
+  // given, is the source row of the following call: a shrinking copy asks for it early.
+  void CopyRow(Pixel* to, const Pixel* from, std::int32_t left, std::int32_t right,
+               const Pixel* next = nullptr) const;
 
  private:
   enum class Kind {
@@ -23,7 +25,8 @@ class RowGather {
     Sparse,   // shrunk: the source is sampled with gaps
   };
 
-  void Gather(Pixel* to, const Pixel* from, std::int32_t left, std::int32_t right) const;
+  void Gather(Pixel* to, const Pixel* from, std::int32_t left, std::int32_t right,
+              const Pixel* next) const;
 
   std::int32_t lo_;
   std::vector<std::int32_t> source_;
