@@ -149,17 +149,13 @@ void SleepingThreadPacing() {
       periods.size());
 }
 
-// Milliseconds per call, the median of repeats blocks of rounds calls each.
+// Milliseconds one call takes.
 template <typename Fn>
-std::vector<double> TimeBlocks(int repeats, int rounds, Fn&& fn) {
-  std::vector<double> blocks;
-  for (int r = 0; r < repeats; ++r) {
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < rounds; ++i) fn();
-    blocks.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6 / rounds);
-  }
-  return blocks;
+double TimeOne(Fn&& fn) {
+  QElapsedTimer clock;
+  clock.start();
+  fn();
+  return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
 void PaintCost(QSize size, int style, int repeats) {
@@ -180,22 +176,31 @@ void PaintCost(QSize size, int style, int repeats) {
   view->StartTransition();
   view->SetProgress(100);  // both widgets now show the same picture
 
-  // Blocks of 5 calls, alternating between the two widgets.
-  constexpr int kRounds = 5;
+  // One call at a time, alternating between the two widgets (each measured while it is the
+  // one shown); medians of many. An on-screen repaint is timed until the display has taken the
+  // picture (a round trip to the display server), so that no part of its cost lands on the
+  // next call. Rendering into an image measures the painting alone.
   std::vector<double> viewOnScreen, plainOnScreen, viewRender, plainRender;
   QImage target(size, QImage::Format_RGB32);
+  auto settle = [] {
+    QApplication::processEvents();
+    QGuiApplication::sync();
+  };
   for (int r = 0; r < repeats; ++r) {
     stack->setCurrentWidget(view);
-    QApplication::processEvents();
-    for (double t : TimeBlocks(1, kRounds, [&] { view->repaint(view->DisplayRect()); })) {
-      viewOnScreen.push_back(t);
-    }
+    settle();
+    viewOnScreen.push_back(TimeOne([&] {
+      view->repaint(view->DisplayRect());
+      QGuiApplication::sync();
+    }));
+    viewRender.push_back(TimeOne([&] { view->render(&target); }));
     stack->setCurrentWidget(plain);
-    QApplication::processEvents();
-    for (double t : TimeBlocks(1, kRounds, [&] { plain->repaint(); })) plainOnScreen.push_back(t);
-    for (double t : TimeBlocks(1, kRounds, [&] { view->render(&target); })) viewRender.push_back(t);
-    for (double t : TimeBlocks(1, kRounds, [&] { plain->render(&target); }))
-      plainRender.push_back(t);
+    settle();
+    plainOnScreen.push_back(TimeOne([&] {
+      plain->repaint();
+      QGuiApplication::sync();
+    }));
+    plainRender.push_back(TimeOne([&] { plain->render(&target); }));
   }
   target.fill(Qt::black);
   view->render(&target);
@@ -217,7 +222,7 @@ int main(int argc, char** argv) {
   parser.addHelpOption();
   const QCommandLineOption effect("effect", "Effect to run.", "n", "51");
   const QCommandLineOption sizes("sizes", "Window sizes.", "list", "1920x1080,3840x2160");
-  const QCommandLineOption repeats("repeats", "Blocks per paint measurement.", "n", "40");
+  const QCommandLineOption repeats("repeats", "Calls per paint measurement.", "n", "150");
   parser.addOptions({effect, sizes, repeats});
   parser.process(app);
   const int style = parser.value(effect).toInt();
