@@ -18,6 +18,7 @@
 #include "platform/Errors.h"
 #include "platform/ScreenSaveSignals.h"
 #include "platform/TopLevelWindow.h"
+#include "transition/TransitionView.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ int RunFullScreen(TShowApplication& app) {
     auto window = std::make_unique<TfrmShowSaver>(nullptr, TShowWindowOptions{{}, index});
     window->setScreen(screens[index]);
     window->setGeometry(screens[index]->geometry());
-    // The picture player sizes TransitionView1 to the monitor here.
+    window->TransitionView1->setGeometry(0, 0, screens[index]->geometry().width(),
+                                         screens[index]->geometry().height());
     window->show();
     windows.push_back(std::move(window));
   }

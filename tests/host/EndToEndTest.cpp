@@ -137,6 +137,7 @@ TEST(EndToEnd, TwoMonitorsEachShowAndOneKeyEndsBoth) {
   ASSERT_FALSE(display.Name().isEmpty());
   ShowSpec spec = SilentShow(2);
   spec.exitOnKey = true;
+  spec.backColor = 0x0000FF;  // red
   const TTestShow show(spec);
   Player player(show.MakePlayerCopy(kPlayer, "MyShow.scr"), {}, display.Name());
   ASSERT_TRUE(player.WaitForLog("[1] setup-done")) << player.Log().toStdString();
@@ -157,6 +158,16 @@ TEST(EndToEnd, TwoMonitorsEachShowAndOneKeyEndsBoth) {
     const QString geometry = Command(
         "xdotool", {"getwindowgeometry", "--shell", window.section('\n', 0, 0)}, environment);
     EXPECT_TRUE(geometry.contains("X=0\nY=0\nWIDTH=800\nHEIGHT=600")) << geometry.toStdString();
+    // The monitor shows the show's colour.
+    const QString screenDisplay = display.Name() + "." + screen;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+          return Command("import", {"-display", screenDisplay, "-window", "root", "-crop",
+                                    "1x1+400+300", "-depth", "8", "txt:-"})
+              .contains("#FF0000");
+        },
+        5000))
+        << "screen " << screen;
   }
   Command("xdotool", {"mousemove", "400", "300", "key", "a"}, environment);
   EXPECT_EQ(player.WaitForExit(), 0);
