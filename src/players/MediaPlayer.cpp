@@ -5,6 +5,7 @@
 #include <QPlatformSurfaceEvent>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Errors.h"

@@ -35,6 +35,7 @@ class TMediaPlayer : public QWidget {
   // Opens FileName, closing the file open before. Throws EMCIDeviceError when the file cannot
   // be opened. The display rectangle is then the picture's natural size at (0, 0).
   void Open();
+  // Closes the open file. Its last frame stays in the panel until the next file replaces it.
   void Close();
   // Starts playback; OnNotify follows once it has run to the end. Throws EMCIDeviceError when
   // no file is open.
