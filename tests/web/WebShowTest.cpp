@@ -26,10 +26,11 @@ class WebShow : public testing::Test {
  protected:
   void TearDown() override { window_.reset(); }
 
-  TfrmShowSaver& Start(const ShowSpec& spec) {
+  TfrmShowSaver& Start(const ShowSpec& spec, bool preview = false) {
     show_ = std::make_unique<TTestShow>(spec);
     for (const auto& [name, bytes] : files_) Write(name, bytes);
     window_ = std::make_unique<TfrmShowSaver>(nullptr, TShowWindowOptions{show_->PlayerPath(), 0});
+    window_->IsPreview = preview;
     window_->setGeometry(0, 0, 640, 480);
     window_->show();
     return *window_;
@@ -173,6 +174,20 @@ TEST_F(WebShow, WebPagesCompleteAndTheShowMovesOnAfterItsInterval) {
 
   MovePointer({320, 240});  // over the page
   EXPECT_TRUE(WaitFor([&] { return Ended(); }, 5000));
+}
+
+TEST_F(WebShow, TheWebsitePreviewLoadsNoPage) {
+  TempFolder pages;
+  ShowSpec spec = Spec(ikWebsite);
+  spec.previewText = "Pages about birds";
+  spec.items = {{ikWebsite, "", pages.Write("page.html", Html("page")), ""}};
+  TfrmShowSaver& window = Start(spec, true);
+  ASSERT_NE(window.WebBrowser1, nullptr);
+  QTest::qWait(500);
+  EXPECT_TRUE(window.WebBrowser1->url().isEmpty());
+  EXPECT_FALSE(window.WebBrowser1->isVisible());
+  EXPECT_TRUE(window.pnWebPreView->isVisible());
+  EXPECT_FALSE(window.Timer1->isActive());
 }
 
 TEST_F(WebShow, AnAddressThatCannotBeNavigatedGivesThePlayersOwnReport) {
