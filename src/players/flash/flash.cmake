@@ -13,7 +13,8 @@ set(SHOWSAVER_RUFFLE_SOURCE ${PROJECT_SOURCE_DIR}/build-deps/ruffle/node_modules
 set(SHOWSAVER_RUFFLE_FOLDER ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/ruffle)
 target_compile_definitions(ss_webcontrols PRIVATE
                            SHOWSAVER_RUFFLE_FOLDER="${SHOWSAVER_RUFFLE_FOLDER}")
-file(GLOB ruffle_files ${SHOWSAVER_RUFFLE_SOURCE}/*.js ${SHOWSAVER_RUFFLE_SOURCE}/*.wasm
+file(GLOB ruffle_files CONFIGURE_DEPENDS ${SHOWSAVER_RUFFLE_SOURCE}/*.js
+     ${SHOWSAVER_RUFFLE_SOURCE}/*.wasm
      ${SHOWSAVER_RUFFLE_SOURCE}/LICENSE_*)
 if(NOT ruffle_files)
   message(WARNING "Ruffle's web build is missing from ${SHOWSAVER_RUFFLE_SOURCE}: "
