@@ -367,6 +367,32 @@ class TransitionViewTest : public QObject {
     QVERIFY(!view.Running());  // a new picture does not start a transition
   }
 
+  void pictureLoading() {
+    QTemporaryDir folder;
+    TPicture picture;
+    int changes = 0;
+    picture.OnChange = [&changes] { ++changes; };
+    QVERIFY_THROWS_EXCEPTION(EFOpenError, picture.LoadFromFile(folder.filePath("missing.png")));
+    QFile damaged(folder.filePath("damaged.png"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("\x89PNG\r\n\x1a\nnot really");
+    damaged.close();
+    QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, picture.LoadFromFile(damaged.fileName()));
+    QCOMPARE(changes, 0);
+    QVERIFY(!picture.HasGraphic());
+
+    QVERIFY(SolidImage(6, 4, Qt::red).save(folder.filePath("good.png")));
+    picture.LoadFromFile(folder.filePath("good.png"));
+    QCOMPARE(changes, 1);
+    QCOMPARE(picture.Graphic().pixelColor(5, 3), QColor(Qt::red));
+
+    // A bitmap's fourth byte may be anything; the picture is opaque.
+    Bitmap bitmap(3, 2, MakePixel(10, 20, 30, 0));
+    picture.SetBitmap(bitmap);
+    QCOMPARE(changes, 2);
+    QCOMPARE(picture.Graphic().pixel(2, 1), qRgba(10, 20, 30, 255));
+  }
+
   void storedDescription() {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
