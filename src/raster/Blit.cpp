@@ -71,6 +71,15 @@ AxisMap MapAxis(std::int32_t d0, std::int32_t n, std::int32_t destSize, std::int
   return map;
 }
 
+// A new bitmap holding the block r of src, which lies inside src.
+Bitmap CopyBlock(const Bitmap& src, const Rect& r) {
+  Bitmap block(r.right - r.left, r.bottom - r.top);
+  for (std::int32_t row = r.top; row < r.bottom; ++row) {
+    std::memcpy(block.Row(row - r.top), src.Row(row) + r.left, block.Stride());
+  }
+  return block;
+}
+
 }  // namespace
 
 void BitBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
@@ -95,10 +104,7 @@ void BitBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, std::i
     return;
   }
   // Overlapping copy within one bitmap: take the source block aside first.
-  Bitmap block(source.right - source.left, source.bottom - source.top);
-  for (std::int32_t row = source.top; row < source.bottom; ++row) {
-    std::memcpy(block.Row(row - source.top), src.Row(row) + source.left, block.Stride());
-  }
+  const Bitmap block = CopyBlock(src, source);
   CopyArea(dest, area, block, -std::int64_t{left}, -std::int64_t{top});
 }
 
@@ -108,14 +114,22 @@ void StretchBlt(Bitmap& dest, std::int32_t x, std::int32_t y, std::int32_t w, st
   if (w == 0 || h == 0 || sw == 0 || sh == 0) return;
   AxisMap cols = MapAxis(x, w, dest.Width(), sx, sw, src.Width());
   if (cols.IsEmpty()) return;
-  const AxisMap rows = MapAxis(y, h, dest.Height(), sy, sh, src.Height());
+  AxisMap rows = MapAxis(y, h, dest.Height(), sy, sh, src.Height());
   if (rows.IsEmpty()) return;
 
-  Bitmap copy;
-  if (&src == &dest) copy = src.Clone();
-  const Bitmap& from = &src == &dest ? copy : src;
   const Rect area{cols.lo, rows.lo, cols.hi, rows.hi};
-  const RowGather gather(cols.lo, std::move(cols.source), src.Width());
+  Bitmap block;
+  if (&src == &dest) {
+    // Within one bitmap: take aside the source pixels the copy reads before writing any.
+    const auto [left, right] = std::minmax_element(cols.source.begin(), cols.source.end());
+    const auto [top, bottom] = std::minmax_element(rows.source.begin(), rows.source.end());
+    const Rect needed{*left, *top, *right + 1, *bottom + 1};
+    block = CopyBlock(src, needed);
+    for (std::int32_t& c : cols.source) c -= needed.left;
+    for (std::int32_t& r : rows.source) r -= needed.top;
+  }
+  const Bitmap& from = &src == &dest ? block : src;
+  const RowGather gather(cols.lo, std::move(cols.source), from.Width());
 
   if (dest.HasClip()) {
     ForEachClippedSpan(dest, area, [&](std::int32_t row, std::int32_t left, std::int32_t right) {
