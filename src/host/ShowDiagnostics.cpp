@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "host/ShowSaver.h"
+#include "platform/Mci.h"
 #include "players/PicManager.h"
 #include "players/swf/FlashManager.h"
 
@@ -30,6 +31,7 @@ void TfrmShowSaver::LogDeletedFiles(const std::vector<std::string>& made) const 
 
 void TfrmShowSaver::LogMusicStarted() {
   if (IsPreview || !Saver || CurrentMusic < 0 || CurrentMusic >= Saver->MusicCount()) return;
-  if (SndMciStr("Status mid mode") != "playing") return;
+  // Asked without a command, so that the device receives only the show's own commands.
+  if (MciMode("mid") != "playing") return;
   Log("music-start index=" + std::to_string(CurrentMusic) + " " + Saver->MusicPath(CurrentMusic));
 }

@@ -27,6 +27,11 @@ MciResult MciSendString(std::string_view command, QObject* callback) {
   return device->SendString(command, callback);
 }
 
+std::string MciMode(std::string_view alias) {
+  const auto& device = Device();
+  return device ? device->Mode(alias) : std::string();
+}
+
 std::unique_ptr<MciDevice> ReplaceMciDevice(std::unique_ptr<MciDevice> device) {
   std::swap(Device(), device);
   return device;

@@ -46,10 +46,17 @@ class MciDevice {
   virtual ~MciDevice() = default;
   // callback receives the MciNotifyEvent of a command that carries "notify".
   virtual MciResult SendString(std::string_view command, QObject* callback) = 0;
+  // What "status <alias> mode" would answer, found without sending a command.
+  virtual std::string Mode(std::string_view alias) const = 0;
 };
 
 // Sends one command to the process-wide device, made on first use.
 MciResult MciSendString(std::string_view command, QObject* callback);
+
+// The mode of an alias of the process-wide device, for diagnostics: unlike a "status" command
+// it leaves the stream of commands the device receives as the show sends it. Empty when no
+// device was made yet.
+std::string MciMode(std::string_view alias);
 
 // Puts device in place of the process-wide one and returns the one it replaces (which may be
 // empty when none was made yet).

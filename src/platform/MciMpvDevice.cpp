@@ -49,7 +49,7 @@ MciResult MciMpvDevice::Open(const MciCommand& command) {
   if (loaded.entry == 0) return {MciError::CannotLoadFile, {}};
   alias_ = command.device;
   entry_ = loaded.entry;
-  mode_ = Mode::Stopped;
+  state_ = State::Stopped;
   return {};
 }
 
@@ -59,12 +59,12 @@ MciResult MciMpvDevice::Play(const MciCommand& command, QObject* callback) {
     notifyPending_ = true;
     notifyTarget_ = callback;
   }
-  if (mode_ == Mode::Ended) {
+  if (state_ == State::Ended) {
     // Playing on from the end of the track is over at once.
     Notify(MciNotifyEvent::Successful);
     return {};
   }
-  mode_ = Mode::Playing;
+  state_ = State::Playing;
   player_->SetPause(false);
   return {};
 }
@@ -72,14 +72,19 @@ MciResult MciMpvDevice::Play(const MciCommand& command, QObject* callback) {
 MciResult MciMpvDevice::Status(const MciCommand& command) {
   if (command.words.empty()) return {MciError::MissingParameter, {}};
   if (command.words.front() != "mode") return {MciError::UnsupportedFunction, {}};
-  return {MciError::None, mode_ == Mode::Playing ? "playing" : "stopped"};
+  return {MciError::None, Mode(alias_)};
+}
+
+std::string MciMpvDevice::Mode(std::string_view alias) const {
+  if (alias_.empty() || alias != alias_) return {};
+  return state_ == State::Playing ? "playing" : "stopped";
 }
 
 MciResult MciMpvDevice::Stop() {
   Notify(MciNotifyEvent::Aborted);
-  if (mode_ == Mode::Playing) {
+  if (state_ == State::Playing) {
     player_->SetPause(true);
-    mode_ = Mode::Stopped;
+    state_ = State::Stopped;
   }
   return {};
 }
@@ -89,7 +94,7 @@ MciResult MciMpvDevice::Close() {
   player_->Unload();
   alias_.clear();
   entry_ = 0;
-  mode_ = Mode::Stopped;
+  state_ = State::Stopped;
   return {};
 }
 
@@ -98,7 +103,7 @@ void MciMpvDevice::OnEvent(const mpv_event& event) {
   const auto* end = static_cast<const mpv_event_end_file*>(event.data);
   // Ends of files that were closed since are of no interest.
   if (entry_ == 0 || end->playlist_entry_id != entry_) return;
-  mode_ = Mode::Ended;
+  state_ = State::Ended;
   Notify(end->reason == MPV_END_FILE_REASON_ERROR ? MciNotifyEvent::Failure
                                                   : MciNotifyEvent::Successful);
 }

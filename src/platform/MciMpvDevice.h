@@ -25,9 +25,10 @@ class MciMpvDevice : public MciDevice {
   explicit MciMpvDevice(const MpvPlayer::Options& options = {});
 
   MciResult SendString(std::string_view command, QObject* callback) override;
+  std::string Mode(std::string_view alias) const override;
 
  private:
-  enum class Mode { Stopped, Playing, Ended };
+  enum class State { Stopped, Playing, Ended };
 
   MciResult Open(const MciCommand& command);
   MciResult Play(const MciCommand& command, QObject* callback);
@@ -40,7 +41,7 @@ class MciMpvDevice : public MciDevice {
   std::unique_ptr<MpvPlayer> player_;
   std::string alias_;  // empty while nothing is open
   std::int64_t entry_ = 0;
-  Mode mode_ = Mode::Stopped;
+  State state_ = State::Stopped;
   bool notifyPending_ = false;
   QPointer<QObject> notifyTarget_;
 };

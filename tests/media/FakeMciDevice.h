@@ -26,6 +26,9 @@ class FakeMciDevice : public MciDevice {
     return {MciError::None, mode};
   }
 
+  // Diagnostics see a device that plays nothing.
+  std::string Mode(std::string_view) const override { return {}; }
+
   // The device lives in the process-wide slot; the test keeps these views of it.
   std::vector<Sent>* sent_;
   std::deque<std::string>* modes_;

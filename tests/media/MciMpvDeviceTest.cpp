@@ -37,6 +37,8 @@ TEST_F(MciMpvDeviceTest, TrackPlayedToItsEndNotifiesTheSenderWithCodeOne) {
   NotifySink other;
   ASSERT_EQ(Send("Play mid notify", &sink_).error, MciError::None);
   EXPECT_EQ(Mode(), "playing");
+  EXPECT_EQ(device_.Mode("mid"), "playing");
+  EXPECT_EQ(device_.Mode("other"), "");
   ASSERT_TRUE(sink_.WaitForCodes(1));
   EXPECT_EQ(sink_.codes, std::vector<int>{MciNotifyEvent::Successful});
   EXPECT_TRUE(other.codes.empty());
