@@ -8,14 +8,13 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  # the benchmark against FFmpeg's xfade filter (bench/xfade_peer.sh)
+  # the benchmark against FFmpeg's xfade filter (bench/xfade_peer.sh) and the 1080p video of
+  # the video player's figures (bench/media/figures.sh)
   ffmpeg
   # Qt user interface, display plugins, D-Bus, web engine
   qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libqt6opengl6-dev
   # media: pictures, movies, music, video
   libjpeg62-turbo-dev zlib1g-dev libmpv-dev libfluidsynth-dev timgm6mb-soundfont
-  # a 1080p test video for the video player's figures (bench/media/figures.sh)
-  ffmpeg
   # X11 helpers for finding windows
   libxcb1-dev libx11-dev
   # virtual display and tools the end-to-end tests drive it with
