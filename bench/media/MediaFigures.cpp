@@ -53,17 +53,17 @@ void WriteMarkedY4m(const std::string& path, int y, int cb, int cr) {
 // screen-saver command.
 QString MakeShow(const QTemporaryDir& dir, const QString& player,
                  const std::vector<std::string>& videos) {
-  ShowSpec spec;
-  spec.showKind = ikVideo;
-  spec.fitMode = 1;
-  spec.exitOnMouseMove = spec.exitOnClick = spec.exitOnKey = false;
-  spec.absolutePaths = true;
+  ShowSpec contents;
+  contents.showKind = ikVideo;
+  contents.fitMode = 1;
+  contents.exitOnMouseMove = contents.exitOnClick = contents.exitOnKey = false;
+  contents.absolutePaths = true;
   for (const auto& video : videos) {
     const auto slash = video.rfind('/');
-    spec.items.push_back({ikVideo, video.substr(0, slash + 1), video.substr(slash + 1), ""});
+    contents.items.push_back({ikVideo, video.substr(0, slash + 1), video.substr(slash + 1), ""});
   }
   const std::string show = dir.filePath("show.krv").toStdString();
-  WriteBytes(show, EncodeShow(spec));
+  WriteBytes(show, EncodeShow(contents));
   const QString copy = dir.filePath("show.scr");
   QFile::copy(player, copy);
   std::ofstream(copy.toStdString(), std::ios::binary | std::ios::app) << [&] {

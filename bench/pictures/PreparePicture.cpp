@@ -15,9 +15,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    ShowSpec spec;
-    spec.fitMode = static_cast<std::uint8_t>(argc > 5 ? std::stoi(argv[5]) : 2);
-    const std::vector<std::uint8_t> bytes = EncodeShow(spec);
+    ShowSpec show;
+    show.fitMode = static_cast<std::uint8_t>(argc > 5 ? std::stoi(argv[5]) : 2);
+    const std::vector<std::uint8_t> bytes = EncodeShow(show);
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
     TSaverBase saver;
     saver.LoadShow(in, bytes.size());

@@ -135,10 +135,10 @@ QProcessEnvironment OnDisplay(const QString& display) {
 TEST(EndToEnd, TwoMonitorsEachShowAndOneKeyEndsBoth) {
   TwoMonitorDisplay display;
   ASSERT_FALSE(display.Name().isEmpty());
-  ShowSpec spec = SilentShow(2);
-  spec.exitOnKey = true;
-  spec.backColor = 0x0000FF;  // red
-  const TTestShow show(spec);
+  ShowSpec showData = SilentShow(2);
+  showData.exitOnKey = true;
+  showData.backColor = 0x0000FF;  // red
+  const TTestShow show(showData);
   Player player(show.MakePlayerCopy(kPlayer, "MyShow.scr"), {}, display.Name());
   ASSERT_TRUE(player.WaitForLog("[1] setup-done")) << player.Log().toStdString();
   ASSERT_TRUE(player.Log().contains("[0] setup-done"));
@@ -176,12 +176,12 @@ TEST(EndToEnd, TwoMonitorsEachShowAndOneKeyEndsBoth) {
 }
 
 TEST(EndToEnd, SigtermEndsTheShowAndLeavesNoTemporaryFile) {
-  ShowSpec spec;
-  spec.showSeconds = 1;
+  ShowSpec showData;
+  showData.showSeconds = 1;
   for (int i = 0; i < 2; ++i)
-    spec.items.push_back({ikPicture, "", "pic" + std::to_string(i) + ".bmp", ".bmp"});
-  spec.music.push_back({"", "quiet.wav"});
-  const TTestShow show(spec);
+    showData.items.push_back({ikPicture, "", "pic" + std::to_string(i) + ".bmp", ".bmp"});
+  showData.music.push_back({"", "quiet.wav"});
+  const TTestShow show(showData);
   WriteSilentWave(QString::fromStdString(show.Folder()) + "quiet.wav", 3);
   for (int i = 0; i < 2; ++i) {
     QImage picture(64, 48, QImage::Format_RGB888);
@@ -209,9 +209,9 @@ TEST(EndToEnd, SigtermEndsTheShowAndLeavesNoTemporaryFile) {
 }
 
 TEST(EndToEnd, PreviewFillsTheGivenWindowIgnoresKeysAndEndsOnLosingActivation) {
-  ShowSpec spec = SilentShow(1);
-  spec.exitOnKey = spec.exitOnClick = spec.exitOnMouseMove = true;
-  const TTestShow show(spec);
+  ShowSpec showData = SilentShow(1);
+  showData.exitOnKey = showData.exitOnClick = showData.exitOnMouseMove = true;
+  const TTestShow show(showData);
   QWidget area;
   area.setWindowTitle("preview area");
   area.setGeometry(100, 100, 300, 200);

@@ -64,8 +64,8 @@ TEST(ErrorReport, AnErrorEscapingATimerReachesTheHandlerWithTheTimerAsSender) {
 }
 
 TEST(ErrorReport, ATruncatedShowFileIsReportedWithTheSetUpStep) {
-  ShowSpec spec = SilentShow(2);
-  const TTestShow show(spec, 624 + 1296 + 100);  // ends inside the second item record
+  ShowSpec showData = SilentShow(2);
+  const TTestShow show(showData, 624 + 1296 + 100);  // ends inside the second item record
   TfrmShowSaver window(nullptr, {show.PlayerPath(), 0});
   QStringList lines;
   QString caption;

@@ -19,8 +19,8 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes,
 
 }  // namespace
 
-TTestShow::TTestShow(const ShowSpec& spec, std::size_t keepBytes) {
-  WriteBytes(ShowPath(), EncodeShow(spec), keepBytes);
+TTestShow::TTestShow(const ShowSpec& showData, std::size_t keepBytes) {
+  WriteBytes(ShowPath(), EncodeShow(showData), keepBytes);
   playerPath_ = QString::fromStdString(Folder() + "player.scr");
   std::vector<std::uint8_t> player(64, 0x90);
   const std::vector<std::uint8_t> trailer = EncodeTrailer(ShowPath());
@@ -46,13 +46,13 @@ QString TTestShow::MakePlayerCopy(const QString& executable, const QString& name
 }
 
 ShowSpec SilentShow(int count) {
-  ShowSpec spec;
-  spec.exitOnMouseMove = false;
-  spec.exitOnClick = false;
-  spec.exitOnKey = false;
+  ShowSpec showData;
+  showData.exitOnMouseMove = false;
+  showData.exitOnClick = false;
+  showData.exitOnKey = false;
   for (int i = 0; i < count; ++i)
-    spec.items.push_back({kSilentKind, "", "item" + std::to_string(i), ".x"});
-  return spec;
+    showData.items.push_back({kSilentKind, "", "item" + std::to_string(i), ".x"});
+  return showData;
 }
 
 void WhenModal(std::function<void(QWidget*)> action) {

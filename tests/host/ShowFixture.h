@@ -13,7 +13,7 @@ class QWidget;
 class TTestShow {
  public:
   // keepBytes, when given, cuts the show-data file to that many bytes.
-  explicit TTestShow(const ShowSpec& spec, std::size_t keepBytes = std::string::npos);
+  explicit TTestShow(const ShowSpec& showData, std::size_t keepBytes = std::string::npos);
 
   std::string Folder() const;
   std::string ShowPath() const;

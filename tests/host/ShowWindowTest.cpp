@@ -25,7 +25,7 @@
 
 namespace {
 
-// A shown window playing spec, with the diagnostic log going to a file of its own.
+// A shown window playing showData, with the diagnostic log going to a file of its own.
 class ShowWindow : public testing::Test {
  protected:
   void SetUp() override { qputenv("SHOWSAVER_LOG", logDir_.filePath("show.log").toLocal8Bit()); }
@@ -34,8 +34,8 @@ class ShowWindow : public testing::Test {
     qunsetenv("SHOWSAVER_LOG");
   }
 
-  TfrmShowSaver& Start(const ShowSpec& spec, bool preview = false) {
-    show_ = std::make_unique<TTestShow>(spec);
+  TfrmShowSaver& Start(const ShowSpec& showData, bool preview = false) {
+    show_ = std::make_unique<TTestShow>(showData);
     window_ = std::make_unique<TfrmShowSaver>(nullptr, TShowWindowOptions{show_->PlayerPath(), 0});
     window_->IsPreview = preview;
     window_->setGeometry(0, 0, 640, 480);
@@ -59,11 +59,11 @@ class ShowWindow : public testing::Test {
 };
 
 TEST_F(ShowWindow, SetUpPlaysTheFirstItemAndLeavesAClearTrace) {
-  ShowSpec spec = SilentShow(3);
-  spec.showSeconds = 7;
-  spec.backColor = 0x00336699;  // red 0x99, green 0x66, blue 0x33
+  ShowSpec showData = SilentShow(3);
+  showData.showSeconds = 7;
+  showData.backColor = 0x00336699;  // red 0x99, green 0x66, blue 0x33
   const int cursorBefore = CursorShowCount();
-  TfrmShowSaver& window = Start(spec);
+  TfrmShowSaver& window = Start(showData);
   EXPECT_EQ(window.CurrentItem, 0);
   EXPECT_EQ(window.CurrentMusic, -1);
   EXPECT_EQ(window.TraceLine, "000");
@@ -86,9 +86,9 @@ TEST_F(ShowWindow, SequencerSteps) {
   };
   for (const Case& c : {Case{3, false, {0, 1, 2, 0}}, Case{2, true, {1, 0, 1, 0}},
                         Case{1, true, {0, 0, 0, 0}}, Case{1, false, {0, 0, 0, 0}}}) {
-    ShowSpec spec = SilentShow(c.items);
-    spec.randomOrder = c.random;
-    TfrmShowSaver& window = Start(spec);
+    ShowSpec showData = SilentShow(c.items);
+    showData.randomOrder = c.random;
+    TfrmShowSaver& window = Start(showData);
     std::vector<int> picks{window.CurrentItem};
     for (int i = 0; i < 3; ++i) {
       window.PlayRes();
@@ -100,9 +100,9 @@ TEST_F(ShowWindow, SequencerSteps) {
 }
 
 TEST_F(ShowWindow, ItemDoneFromAnotherThreadStartsTheNextItemAfterTheDisplayTime) {
-  ShowSpec spec = SilentShow(2);
-  spec.showSeconds = 0;
-  TfrmShowSaver& window = Start(spec);
+  ShowSpec showData = SilentShow(2);
+  showData.showSeconds = 0;
+  TfrmShowSaver& window = Start(showData);
   std::thread worker([&window] { window.ItemDone(); });
   worker.join();
   QTRY_COMPARE(window.CurrentItem, 1);  // Timer1 fired on this thread and played item 1
@@ -121,10 +121,10 @@ TEST_F(ShowWindow, ASecondCompletionSignalKeepsTheTimerCounting) {
 }
 
 TEST_F(ShowWindow, AnEmptyShowShowsItsColourAndEndsOnItsTriggers) {
-  ShowSpec spec = SilentShow(0);
-  spec.exitOnKey = true;
-  spec.backColor = 0x0000FF00;
-  TfrmShowSaver& window = Start(spec);
+  ShowSpec showData = SilentShow(0);
+  showData.exitOnKey = true;
+  showData.backColor = 0x0000FF00;
+  TfrmShowSaver& window = Start(showData);
   EXPECT_EQ(window.CurrentItem, -1);
   EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0, 255, 0));
   window.PlayRes();
@@ -189,9 +189,9 @@ TEST_F(ShowWindow, ExitTriggersThroughTheWindow) {
       {"click without the flag", [](ShowSpec&) {}, click(Qt::LeftButton), false},
   };
   for (const InputCase& c : cases) {
-    ShowSpec spec = SilentShow(1);
-    c.configure(spec);
-    TfrmShowSaver& window = Start(spec);
+    ShowSpec showData = SilentShow(1);
+    c.configure(showData);
+    TfrmShowSaver& window = Start(showData);
     window.StartCursor = window.mapToGlobal(QPoint(100, 100));
     c.input(Handle(), window.StartCursor);
     EXPECT_EQ(Ended(), c.ends) << c.name;
@@ -200,10 +200,10 @@ TEST_F(ShowWindow, ExitTriggersThroughTheWindow) {
 }
 
 TEST_F(ShowWindow, PreviewIgnoresInputAndEndsOnLosingActivation) {
-  ShowSpec spec = SilentShow(1);
-  spec.exitOnKey = spec.exitOnClick = spec.exitOnMouseMove = true;
+  ShowSpec showData = SilentShow(1);
+  showData.exitOnKey = showData.exitOnClick = showData.exitOnMouseMove = true;
   const int cursorBefore = CursorShowCount();
-  TfrmShowSaver& window = Start(spec, true);
+  TfrmShowSaver& window = Start(showData, true);
   EXPECT_EQ(CursorShowCount(), cursorBefore);  // the preview leaves the cursor alone
   QTest::keyClick(Handle(), Qt::Key_A);
   QTest::mouseClick(Handle(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -233,10 +233,10 @@ TEST_F(ShowWindow, TheScreenSaverCommandEndsEveryMode) {
 }
 
 TEST_F(ShowWindow, CloseButtonSitsTopRightWithTheCursorShownAndEndsTheShow) {
-  ShowSpec spec = SilentShow(1);
-  spec.closeButton = true;
+  ShowSpec showData = SilentShow(1);
+  showData.closeButton = true;
   const int cursorBefore = CursorShowCount();
-  TfrmShowSaver& window = Start(spec);
+  TfrmShowSaver& window = Start(showData);
   EXPECT_EQ(CursorShowCount(), cursorBefore);
   EXPECT_EQ(window.KRVButton1->geometry(), QRect(640 - 19, 0, 19, 18));
   window.resize(800, 480);  // anchored to the right edge
@@ -247,8 +247,8 @@ TEST_F(ShowWindow, CloseButtonSitsTopRightWithTheCursorShownAndEndsTheShow) {
 }
 
 TEST_F(ShowWindow, MissingShowDataGivesFileOpenError) {
-  ShowSpec spec = SilentShow(1);
-  show_ = std::make_unique<TTestShow>(spec);
+  ShowSpec showData = SilentShow(1);
+  show_ = std::make_unique<TTestShow>(showData);
   QFile::remove(QString::fromStdString(show_->ShowPath()));
   window_ = std::make_unique<TfrmShowSaver>(nullptr, TShowWindowOptions{show_->PlayerPath(), 0});
   QString text;
@@ -269,11 +269,11 @@ TEST_F(ShowWindow, MissingShowDataGivesFileOpenError) {
 }
 
 TEST_F(ShowWindow, WebsitePreviewShowsThePreviewTextAndPlaysNothing) {
-  ShowSpec spec;
-  spec.showKind = ikWebsite;
-  spec.previewText = "A page about birds";
-  spec.items.push_back({ikWebsite, "", "http://127.0.0.1:9/", ""});
-  TfrmShowSaver& window = Start(spec, true);
+  ShowSpec showData;
+  showData.showKind = ikWebsite;
+  showData.previewText = "A page about birds";
+  showData.items.push_back({ikWebsite, "", "http://127.0.0.1:9/", ""});
+  TfrmShowSaver& window = Start(showData, true);
   EXPECT_TRUE(window.pnWebPreView->isVisible());
   EXPECT_EQ(window.pnWebPreView->geometry(), window.rect());
   EXPECT_EQ(window.lblWebsitePre->text(), "A page about birds");
@@ -282,10 +282,10 @@ TEST_F(ShowWindow, WebsitePreviewShowsThePreviewTextAndPlaysNothing) {
 }
 
 TEST_F(ShowWindow, AFailingItemIsReportedWithTheRoutineAndTheObjectThatRanIt) {
-  ShowSpec spec;
-  spec.showSeconds = 0;
+  ShowSpec showData;
+  showData.showSeconds = 0;
   for (int i = 0; i < 2; ++i)
-    spec.items.push_back({ikPicture, "", "missing" + std::to_string(i) + ".bmp", ".bmp"});
+    showData.items.push_back({ikPicture, "", "missing" + std::to_string(i) + ".bmp", ".bmp"});
   std::vector<QStringList> reports;
   const auto collect = [&reports](QWidget* modal) {
     auto* report = qobject_cast<TfrmShowError*>(modal);
@@ -294,7 +294,7 @@ TEST_F(ShowWindow, AFailingItemIsReportedWithTheRoutineAndTheObjectThatRanIt) {
     report->close();
   };
   WhenModal(collect);
-  TfrmShowSaver& window = Start(spec);  // the set-up's first item fails in the show event
+  TfrmShowSaver& window = Start(showData);  // the set-up's first item fails in the show event
   ASSERT_EQ(reports.size(), 1u);
   WhenModal(collect);
   window.Timer1->start();  // the tick plays item 1, which fails too
@@ -311,10 +311,10 @@ TEST_F(ShowWindow, AFailingItemIsReportedWithTheRoutineAndTheObjectThatRanIt) {
 class IdleShutdownWindow : public ShowWindow {
  protected:
   TfrmShowSaver& StartDue() {
-    ShowSpec spec = SilentShow(3);
-    spec.shutdownEnabled = true;
-    spec.shutdownMinutes = 1;
-    TfrmShowSaver& window = Start(spec);
+    ShowSpec showData = SilentShow(3);
+    showData.shutdownEnabled = true;
+    showData.shutdownMinutes = 1;
+    TfrmShowSaver& window = Start(showData);
     window.StartTick = GetTickCount() - 60001;
     window.Timer1->start();
     return window;
@@ -378,9 +378,9 @@ TEST_F(IdleShutdownWindow, AnExitTriggerDuringTheCountdownEndsTheShowWithoutPowe
 }
 
 TEST_F(ShowWindow, PreviewIsNeverDue) {
-  ShowSpec spec = SilentShow(2);
-  spec.shutdownEnabled = true;
-  TfrmShowSaver& window = Start(spec, true);
+  ShowSpec showData = SilentShow(2);
+  showData.shutdownEnabled = true;
+  TfrmShowSaver& window = Start(showData, true);
   window.StartTick = GetTickCount() - 120000;
   EXPECT_FALSE(window.ShutdownDue());
 }

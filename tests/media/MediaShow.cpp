@@ -7,8 +7,8 @@
 
 #include "MediaFiles.h"
 
-TMediaShow::TMediaShow(const ShowSpec& spec) {
-  WriteBytes(ShowPath(), EncodeShow(spec));
+TMediaShow::TMediaShow(const ShowSpec& showData) {
+  WriteBytes(ShowPath(), EncodeShow(showData));
   std::vector<std::uint8_t> player(64, 0x90);
   const std::vector<std::uint8_t> trailer = EncodeTrailer(ShowPath());
   player.insert(player.end(), trailer.begin(), trailer.end());

@@ -14,7 +14,7 @@ class QWidget;
 // media files go into the same folder.
 class TMediaShow {
  public:
-  explicit TMediaShow(const ShowSpec& spec);
+  explicit TMediaShow(const ShowSpec& showData);
 
   std::string Folder() const { return dir_.path().toStdString() + "/"; }
   std::string ShowPath() const { return Folder() + "show.krv"; }

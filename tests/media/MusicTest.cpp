@@ -20,10 +20,10 @@ namespace {
 
 // A show whose two items are of a kind no player plays, so the music can be watched alone.
 ShowSpec SilentShow() {
-  ShowSpec spec;
-  spec.exitOnMouseMove = spec.exitOnClick = spec.exitOnKey = false;
-  for (int i = 0; i < 2; ++i) spec.items.push_back({9, "", "item" + std::to_string(i), ".x"});
-  return spec;
+  ShowSpec showData;
+  showData.exitOnMouseMove = showData.exitOnClick = showData.exitOnKey = false;
+  for (int i = 0; i < 2; ++i) showData.items.push_back({9, "", "item" + std::to_string(i), ".x"});
+  return showData;
 }
 
 // A shown window whose music goes to a recording device.
@@ -43,10 +43,10 @@ class MusicTest : public ::testing::Test {
   // A silent show with music records m0.mp3 ... that exist unless listed in missing.
   TfrmShowSaver& Start(int tracks, bool random = false, bool preview = false,
                        std::vector<int> missing = {}) {
-    ShowSpec spec = SilentShow();
-    spec.randomMusic = random;
-    for (int i = 0; i < tracks; ++i) spec.music.push_back({"", Track(i)});
-    show_ = std::make_unique<TMediaShow>(spec);
+    ShowSpec showData = SilentShow();
+    showData.randomMusic = random;
+    for (int i = 0; i < tracks; ++i) showData.music.push_back({"", Track(i)});
+    show_ = std::make_unique<TMediaShow>(showData);
     for (int i = 0; i < tracks; ++i) {
       if (std::find(missing.begin(), missing.end(), i) == missing.end())
         WriteText(show_->Folder() + Track(i), "music");
@@ -196,9 +196,9 @@ TEST(MusicOnTwoMonitors, TheWindowShownLastDrivesTheOnlyTrack) {
   // Tracks at their real pace, so that each track change can be seen.
   auto previous =
       ReplaceMciDevice(std::make_unique<MciMpvDevice>(MpvPlayer::Options{{"ao", "null"}}));
-  ShowSpec spec = SilentShow();
-  spec.music = {{"", "a.wav"}, {"", "b.wav"}};
-  TMediaShow show(spec);
+  ShowSpec showData = SilentShow();
+  showData.music = {{"", "a.wav"}, {"", "b.wav"}};
+  TMediaShow show(showData);
   WriteWav(show.Folder() + "a.wav", 300);
   WriteWav(show.Folder() + "b.wav", 300);
   {

@@ -30,14 +30,14 @@ QColor ScreenPixel(const QPoint& at) {
 // ends on the screen-saver command.
 TEST(VideoShow, PlaysFromVideoToVideoOnTheScreenAndEndsOnTheScreenSaverCommand) {
   if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs the X display";
-  ShowSpec spec;
-  spec.showKind = ikVideo;
-  spec.fitMode = 0;             // natural size, centred
-  spec.backColor = 0x00FF0000;  // blue
-  spec.exitOnMouseMove = spec.exitOnClick = spec.exitOnKey = false;
-  spec.items = {{ikVideo, "", "red.y4m", ".y4m"}, {ikVideo, "", "red2.y4m", ".y4m"}};
-  spec.music = {{"", "tune.mid"}};
-  TMediaShow show(spec);
+  ShowSpec showData;
+  showData.showKind = ikVideo;
+  showData.fitMode = 0;             // natural size, centred
+  showData.backColor = 0x00FF0000;  // blue
+  showData.exitOnMouseMove = showData.exitOnClick = showData.exitOnKey = false;
+  showData.items = {{ikVideo, "", "red.y4m", ".y4m"}, {ikVideo, "", "red2.y4m", ".y4m"}};
+  showData.music = {{"", "tune.mid"}};
+  TMediaShow show(showData);
   WriteSolidY4m(show.Folder() + "red.y4m", 320, 240, 25, 81, 90, 240);
   WriteSolidY4m(show.Folder() + "red2.y4m", 320, 240, 25, 81, 90, 240);
   WriteBytes(show.Folder() + "tune.mid", MidiData(8));

@@ -27,12 +27,12 @@ class VideoTest : public ::testing::Test {
   // One item per file name; the files are made by the caller in Folder().
   TfrmShowSaver& Start(std::uint8_t fitMode, const std::vector<std::string>& files,
                        const std::function<void(const std::string& folder)>& makeFiles) {
-    ShowSpec spec;
-    spec.showKind = ikVideo;
-    spec.fitMode = fitMode;
-    spec.backColor = 0x00204080;
-    for (const auto& file : files) spec.items.push_back({ikVideo, "", file, ".y4m"});
-    show_ = std::make_unique<TMediaShow>(spec);
+    ShowSpec showData;
+    showData.showKind = ikVideo;
+    showData.fitMode = fitMode;
+    showData.backColor = 0x00204080;
+    for (const auto& file : files) showData.items.push_back({ikVideo, "", file, ".y4m"});
+    show_ = std::make_unique<TMediaShow>(showData);
     makeFiles(show_->Folder());
     window_ = std::make_unique<TfrmShowSaver>(nullptr, TShowWindowOptions{show_->PlayerPath(), 0});
     window_->IsPreview = true;

@@ -26,8 +26,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TSaverBase LoadSpec(const ShowSpec& spec, const std::string& folder) {
-  const std::vector<std::uint8_t> bytes = EncodeShow(spec);
+TSaverBase LoadSpec(const ShowSpec& showData, const std::string& folder) {
+  const std::vector<std::uint8_t> bytes = EncodeShow(showData);
   std::istringstream in(std::string(bytes.begin(), bytes.end()));
   TSaverBase saver;
   EXPECT_TRUE(saver.LoadShow(in, bytes.size()));
@@ -46,11 +46,11 @@ class PicManagerTest : public ::testing::Test {
     Bitmap picture(40, 20, MakePixel(200, 10, 10));
     SaveBmp(picture, folder_ + "red.bmp");
     std::ofstream(folder_ + "broken.jpg", std::ios::binary) << "not a jpeg at all";
-    ShowSpec spec;
-    spec.fitMode = 2;
-    spec.backColor = 0x00FF00;
-    spec.items = {{0, "", "red.bmp", ".bmp"}, {0, "", "broken.jpg", ".jpg"}};
-    saver_ = LoadSpec(spec, dir_.path().toStdString());
+    ShowSpec showData;
+    showData.fitMode = 2;
+    showData.backColor = 0x00FF00;
+    showData.items = {{0, "", "red.bmp", ".bmp"}, {0, "", "broken.jpg", ".jpg"}};
+    saver_ = LoadSpec(showData, dir_.path().toStdString());
   }
   std::unique_ptr<TPicManager> Manager(int w, int h) {
     auto m = std::make_unique<TPicManager>();
@@ -157,9 +157,9 @@ TEST_F(PicManagerTest, ReadOnlyShowFolderPreparesInTheUserCache) {
 // ---- Effect styles ----
 
 TSaverBase ShowWithGroups(std::initializer_list<int> groups) {
-  ShowSpec spec;
-  for (int g : groups) spec.effectGroups[static_cast<std::size_t>(g)] = true;
-  return LoadSpec(spec, "/");
+  ShowSpec showData;
+  for (int g : groups) showData.effectGroups[static_cast<std::size_t>(g)] = true;
+  return LoadSpec(showData, "/");
 }
 
 std::map<int, int> Draw(const TSaverBase& saver, int times) {

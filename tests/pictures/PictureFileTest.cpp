@@ -157,15 +157,15 @@ TEST_F(PictureFileTest, BmpFilesOfEveryDepthAndPackingLoad) {
       {"RLE 8", {8, 1, false, pal, {}, {}, Rle(false)}},
       {"RLE 4", {4, 2, false, pal, {}, {}, Rle(true)}},
   };
-  for (const auto& [name, spec] : cases) {
+  for (const auto& [name, format] : cases) {
     SCOPED_TRACE(name);
     Bitmap b;
-    ASSERT_NO_THROW(b = LoadPicture(Write("p.bmp", MakeBmp(spec))));
+    ASSERT_NO_THROW(b = LoadPicture(Write("p.bmp", MakeBmp(format))));
     ASSERT_EQ(b.GetSize(), (Size{kW, kH}));
     for (int y = 0; y < kH; ++y) {
       for (int x = 0; x < kW; ++x) {
         const std::uint32_t want =
-            spec.bits == 1 ? (Bit(x, y) ? 0xFFFFFF : 0) : kPalette[kIndex[y][x]];
+            format.bits == 1 ? (Bit(x, y) ? 0xFFFFFF : 0) : kPalette[kIndex[y][x]];
         // 5-bit channels widen 0xF8 to 0xFF or keep 0xF8, by reader.
         EXPECT_NEAR(static_cast<int>(b.PixelAt(x, y) >> 16 & 0xFF), static_cast<int>(want >> 16), 7)
             << x << "," << y;

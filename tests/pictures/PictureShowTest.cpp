@@ -137,9 +137,9 @@ TEST(PictureShow, PlaysThePicturesInOrderAndLeavesNoFilesAfterTheKeyThatEndsIt) 
 TEST(PictureShow, DamagedFirstPictureReachesTheErrorReport) {
   QTemporaryDir dir;
   std::ofstream(At(dir, "broken.jpg"), std::ios::binary) << "\xFF\xD8\xFF\xE0 this is no JPEG";
-  ShowSpec spec;
-  spec.items = {{ikPicture, "", "broken.jpg", ".jpg"}};
-  const auto data = EncodeShow(spec);
+  ShowSpec showData;
+  showData.items = {{ikPicture, "", "broken.jpg", ".jpg"}};
+  const auto data = EncodeShow(showData);
   std::ofstream(At(dir, "show.dat"), std::ios::binary)
       .write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
   const auto trailer = EncodeTrailer(At(dir, "show.dat"));

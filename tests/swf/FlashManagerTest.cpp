@@ -14,15 +14,15 @@ namespace {
 class FlashShow : public ::testing::Test {
  protected:
   void Load(bool muteFlash, const std::vector<std::vector<std::uint8_t>>& movies) {
-    ShowSpec spec;
-    spec.showKind = ikFlash;
-    spec.muteFlash = muteFlash;
+    ShowSpec showData;
+    showData.showKind = ikFlash;
+    showData.muteFlash = muteFlash;
     for (std::size_t i = 0; i < movies.size(); ++i) {
       const std::string name = "m" + std::to_string(i) + ".swf";
       folder.Write(name, movies[i]);
-      spec.items.push_back({ikFlash, "", name, ".swf"});
+      showData.items.push_back({ikFlash, "", name, ".swf"});
     }
-    const std::string show = folder.Write("show.dat", EncodeShow(spec));
+    const std::string show = folder.Write("show.dat", EncodeShow(showData));
     std::string dataDir;
     ASSERT_TRUE(saver.Open(show, dataDir));
     saver.SetDataDir(dataDir);

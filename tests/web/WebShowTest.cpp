@@ -26,8 +26,8 @@ class WebShow : public testing::Test {
  protected:
   void TearDown() override { window_.reset(); }
 
-  TfrmShowSaver& Start(const ShowSpec& spec, bool preview = false) {
-    show_ = std::make_unique<TTestShow>(spec);
+  TfrmShowSaver& Start(const ShowSpec& showData, bool preview = false) {
+    show_ = std::make_unique<TTestShow>(showData);
     for (const auto& [name, bytes] : files_) Write(name, bytes);
     window_ = std::make_unique<TfrmShowSaver>(nullptr, TShowWindowOptions{show_->PlayerPath(), 0});
     window_->IsPreview = preview;
@@ -53,13 +53,13 @@ class WebShow : public testing::Test {
               0);
   }
 
-  static ShowSpec Spec(std::uint8_t kind) {
-    ShowSpec spec;
-    spec.showKind = kind;
-    spec.exitOnMouseMove = false;
-    spec.exitOnClick = false;
-    spec.exitOnKey = false;
-    return spec;
+  static ShowSpec ShowOfKind(std::uint8_t kind) {
+    ShowSpec showData;
+    showData.showKind = kind;
+    showData.exitOnMouseMove = false;
+    showData.exitOnClick = false;
+    showData.exitOnKey = false;
+    return showData;
   }
 
   std::unique_ptr<TTestShow> show_;
@@ -80,14 +80,14 @@ std::vector<std::uint8_t> Html(const std::string& title) {
 }
 
 TEST_F(WebShow, FlashMoviesPlayToTheirLastFrameAndTheNextFollows) {
-  ShowSpec spec = Spec(ikFlash);
-  spec.muteFlash = true;
-  spec.fitMode = 1;
-  spec.backColor = 0x336699;
-  spec.items = {{ikFlash, "", "twelve.swf", ".swf"}, {ikFlash, "", "six.swf", ".swf"}};
+  ShowSpec showData = ShowOfKind(ikFlash);
+  showData.muteFlash = true;
+  showData.fitMode = 1;
+  showData.backColor = 0x336699;
+  showData.items = {{ikFlash, "", "twelve.swf", ".swf"}, {ikFlash, "", "six.swf", ".swf"}};
   AddFile("twelve.swf", CountingMovie(12, 24));
   AddFile("six.swf", CountingMovie(6, 24));
-  TfrmShowSaver& window = Start(spec);
+  TfrmShowSaver& window = Start(showData);
 
   ASSERT_NE(window.FlashMovie, nullptr);
   EXPECT_TRUE(window.FlashMovie->isVisible());
@@ -118,12 +118,12 @@ TEST_F(WebShow, FlashMoviesPlayToTheirLastFrameAndTheNextFollows) {
 }
 
 TEST_F(WebShow, ClicksOnTheMovieAreSwallowedAndMovementEndsTheShow) {
-  ShowSpec spec = Spec(ikFlash);
-  spec.exitOnMouseMove = true;
-  spec.items = {{ikFlash, "", "long.swf", ".swf"}};
+  ShowSpec showData = ShowOfKind(ikFlash);
+  showData.exitOnMouseMove = true;
+  showData.items = {{ikFlash, "", "long.swf", ".swf"}};
   AddFile("long.swf", CountingMovie(2400, 24));
   MovePointer({100, 100});
-  TfrmShowSaver& window = Start(spec);
+  TfrmShowSaver& window = Start(showData);
   ASSERT_NE(window.FlashMovie, nullptr);
   // Clicks where the pointer is, over the movie.
   QWindow* handle = window.windowHandle();
@@ -147,12 +147,12 @@ TEST_F(WebShow, WebPagesCompleteAndTheShowMovesOnAfterItsInterval) {
   TempFolder pages;
   const std::string first = pages.Write("first.html", Html("first"));
   const std::string second = pages.Write("second.html", Html("second"));
-  ShowSpec spec = Spec(ikWebsite);
-  spec.exitOnMouseMove = true;
-  spec.showSeconds = 1;
-  spec.items = {{ikWebsite, "", first, ""}, {ikWebsite, "", second, ""}};
+  ShowSpec showData = ShowOfKind(ikWebsite);
+  showData.exitOnMouseMove = true;
+  showData.showSeconds = 1;
+  showData.items = {{ikWebsite, "", first, ""}, {ikWebsite, "", second, ""}};
   MovePointer({100, 100});
-  TfrmShowSaver& window = Start(spec);
+  TfrmShowSaver& window = Start(showData);
   ASSERT_NE(window.WebBrowser1, nullptr);
   QElapsedTimer clock;
   clock.start();
@@ -178,10 +178,10 @@ TEST_F(WebShow, WebPagesCompleteAndTheShowMovesOnAfterItsInterval) {
 
 TEST_F(WebShow, TheWebsitePreviewLoadsNoPage) {
   TempFolder pages;
-  ShowSpec spec = Spec(ikWebsite);
-  spec.previewText = "Pages about birds";
-  spec.items = {{ikWebsite, "", pages.Write("page.html", Html("page")), ""}};
-  TfrmShowSaver& window = Start(spec, true);
+  ShowSpec showData = ShowOfKind(ikWebsite);
+  showData.previewText = "Pages about birds";
+  showData.items = {{ikWebsite, "", pages.Write("page.html", Html("page")), ""}};
+  TfrmShowSaver& window = Start(showData, true);
   ASSERT_NE(window.WebBrowser1, nullptr);
   QTest::qWait(500);
   EXPECT_TRUE(window.WebBrowser1->url().isEmpty());
@@ -191,14 +191,14 @@ TEST_F(WebShow, TheWebsitePreviewLoadsNoPage) {
 }
 
 TEST_F(WebShow, AnAddressThatCannotBeNavigatedGivesThePlayersOwnReport) {
-  ShowSpec spec = Spec(ikWebsite);
-  spec.items = {{ikWebsite, "", "ht tp://x", ""}};
+  ShowSpec showData = ShowOfKind(ikWebsite);
+  showData.items = {{ikWebsite, "", "ht tp://x", ""}};
   QString report;
   WhenModal([&report](QWidget* modal) {
     report = modal->findChild<QPlainTextEdit*>()->toPlainText();
     modal->close();
   });
-  TfrmShowSaver& window = Start(spec);
+  TfrmShowSaver& window = Start(showData);
   ASSERT_TRUE(WaitFor([&] { return !report.isEmpty(); }));
   EXPECT_TRUE(report.contains("function     :PlayWebsite\nLines     :9\nObject     :\n"))
       << report.toStdString();
