@@ -1,4 +1,4 @@
-#include "effects/SpeckleEffects.h"
+#include "effects/FleckEffects.h"
 
 #include <algorithm>
 

@@ -9,6 +9,6 @@
 #include "effects/PixelEffects.h"
 #include "effects/PushEffects.h"
 #include "effects/ShredEffects.h"
-#include "effects/SpeckleEffects.h"
+#include "effects/FleckEffects.h"
 #include "effects/SweepEffects.h"
 #include "effects/TriangleEffects.h"
