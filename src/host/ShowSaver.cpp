@@ -154,7 +154,7 @@ void TfrmShowSaver::FormShow() {
   FlashMovie = nullptr;
   WebBrowser1 = nullptr;
   TraceLine = "3";
-  if (!IsPreview) setWindowState(windowState() | Qt::WindowFullScreen);
+  if (OwnsScreen()) setWindowState(windowState() | Qt::WindowFullScreen);
   TraceLine = "4";
   StartCursor = QCursor::pos();
   TraceLine = "5";
@@ -221,15 +221,15 @@ void TfrmShowSaver::FormShow() {
   LogMusicStarted();
   PlayRes();
   TraceLine = "16";
-  if (!IsPreview)
+  if (OwnsScreen())
     ApplicationEvents1->OnMessage = [this](QObject* receiver, QEvent* event) {
       return ApplicationEvents1Message(receiver, event);
     };
   TraceLine = "17";
-  if (!IsPreview) ShowCursor(false);
+  if (OwnsScreen()) ShowCursor(false);
   TraceLine = "000";
   TraceFunction.clear();
-  if (!IsPreview && Saver->CloseButton()) ShowCloseButton();
+  if (OwnsScreen() && Saver->CloseButton()) ShowCloseButton();
   Log("setup-done items=" + std::to_string(Saver->ItemCount()) +
       " kind=" + std::to_string(Saver->ShowKind()));
 }

@@ -116,6 +116,11 @@ class TfrmShowSaver : public QWidget {
   TFlashControl* FlashMovie = nullptr;  // Flash shows only
   TWebBrowser* WebBrowser1 = nullptr;   // website shows only
   bool IsPreview = false;
+  // Drawn inside a window of another program (XScreenSaver), which owns the input and the
+  // cursor there: the show plays in full but reads no input and leaves the cursor alone.
+  bool IsHosted = false;
+  // False when another process of the same user plays the music of the show.
+  bool PlaysMusic = true;
 
   // The effect style of the item being started, for the log; players that draw one set it.
   int ItemStyle = -1;
@@ -137,6 +142,8 @@ class TfrmShowSaver : public QWidget {
   void LogMadeFiles(const std::vector<std::string>& known) const;
   void LogDeletedFiles(const std::vector<std::string>& made) const;
   void LogMusicStarted();
+  // True when the window covers a monitor of its own: neither a preview nor hosted.
+  bool OwnsScreen() const { return !IsPreview && !IsHosted; }
 
   QString playerPath_;
   bool setUpStarted_ = false;

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "platform/Errors.h"
 #include "platform/ScreenSaveSignals.h"
 #include "platform/TopLevelWindow.h"
+#include "platform/UserLock.h"
 #include "transition/TransitionView.h"
 
 namespace {
@@ -65,27 +67,26 @@ int RunFullScreen(TShowApplication& app) {
   return app.RunMessageLoop();
 }
 
-int RunPreview(TShowApplication& app, std::int32_t handle) {
+// Plays window inside parentWindow, a window of another program, filling its client area until
+// the show ends or parentWindow goes away. Returns the exit status of the process.
+int RunInForeignWindow(TShowApplication& app, ForeignWindowId parentWindow,
+                       std::unique_ptr<TfrmShowSaver> window, const std::string& goneTrigger) {
   if (QGuiApplication::platformName() == "wayland") {
-    std::fprintf(stderr, "Preview mode is not supported on Wayland\n");
+    std::fprintf(stderr, "Playing inside another window is not supported on Wayland\n");
     return 1;
   }
-  const auto parentWindow = static_cast<ForeignWindowId>(handle);
   const auto client = ForeignClientSize(parentWindow);
   if (!client) {
-    std::fprintf(stderr, "Window %d does not exist\n", handle);
+    std::fprintf(stderr, "Window %u (0x%x) does not exist\n", parentWindow, parentWindow);
     return 1;
   }
   std::unique_ptr<QWindow> parent(QWindow::fromWinId(parentWindow));
-  auto window = std::make_unique<TfrmShowSaver>();
-  window->IsPreview = true;
   window->winId();
   window->windowHandle()->setParent(parent.get());
   window->setGeometry(0, 0, client->width, client->height);
-  // The preview ends with the window it plays in.
   QTimer parentWatch;
   QObject::connect(&parentWatch, &QTimer::timeout, window.get(), [&] {
-    if (!ForeignClientSize(parentWindow)) window->ExitSaver("preview-window-gone");
+    if (!ForeignClientSize(parentWindow)) window->ExitSaver(goneTrigger);
   });
   parentWatch.start(1000);
   window->show();
@@ -94,12 +95,31 @@ int RunPreview(TShowApplication& app, std::int32_t handle) {
   return result;
 }
 
+int RunPreview(TShowApplication& app, std::int32_t handle) {
+  auto window = std::make_unique<TfrmShowSaver>();
+  window->IsPreview = true;
+  return RunInForeignWindow(app, static_cast<ForeignWindowId>(handle), std::move(window),
+                            "preview-window-gone");
+}
+
+// XScreenSaver starts one process per monitor, each with its own window: the first of them to
+// take the user's music lock plays the music, the others play silently.
+int RunXScreenSaver(TShowApplication& app, std::uint32_t hostWindow) {
+  const TUserLock musicLock("showsaver-music");
+  auto window = std::make_unique<TfrmShowSaver>();
+  window->IsHosted = true;
+  window->PlaysMusic = musicLock.Held();
+  if (!window->PlaysMusic) window->Log("music-elsewhere");
+  return RunInForeignWindow(app, hostWindow, std::move(window), "host-window-gone");
+}
+
 }  // namespace
 
 int RunShowSaver(int argc, char** argv) {
   TCommandLine commandLine;
   try {
-    commandLine = ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    commandLine = ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc),
+                                   std::getenv("XSCREENSAVER_WINDOW"));
   } catch (const EConvertError& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
@@ -114,5 +134,7 @@ int RunShowSaver(int argc, char** argv) {
   QObject::connect(&screenSaveSignals, &TScreenSaveSignals::ScreenSaveCommand, &app,
                    [&app] { DeliverScreenSaveCommand(app); });
   if (commandLine.mode == TStartMode::Preview) return RunPreview(app, commandLine.previewWindow);
+  if (commandLine.mode == TStartMode::XScreenSaver)
+    return RunXScreenSaver(app, commandLine.hostWindow);
   return RunFullScreen(app);
 }

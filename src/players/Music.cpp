@@ -30,7 +30,7 @@ std::string TfrmShowSaver::SndMciStr(const std::string& command) {
 void TfrmShowSaver::PlayMusic() {
   TraceFunction = "PlayMusic";
   TraceLine = "1";
-  if (IsPreview) return;
+  if (IsPreview || !PlaysMusic) return;
   TraceLine = "2";
   // Once the show has ended there is no music list left to play from.
   if (!Saver || Saver->MusicCount() <= 0) return;

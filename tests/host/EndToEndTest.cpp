@@ -66,11 +66,14 @@ void WriteSilentWave(const QString& path, int seconds) {
 // A running showsaver with its diagnostic log.
 class Player {
  public:
-  Player(const QString& executable, const QStringList& arguments, const QString& display = {}) {
+  // variables are set in the player's environment on top of this process's.
+  Player(const QString& executable, const QStringList& arguments, const QString& display = {},
+         const QList<std::pair<QString, QString>>& variables = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("SHOWSAVER_LOG", log_.filePath("show.log"));
     environment.insert("SHOWSAVER_POWEROFF_COMMAND", "true");
     if (!display.isEmpty()) environment.insert("DISPLAY", display);
+    for (const auto& [name, value] : variables) environment.insert(name, value);
     process_.setProcessEnvironment(environment);
     process_.start(executable, arguments);
     process_.waitForStarted();
@@ -175,37 +178,133 @@ TEST(EndToEnd, TwoMonitorsEachShowAndOneKeyEndsBoth) {
   EXPECT_TRUE(player.Log().contains("[1] exit trigger=key"));
 }
 
-TEST(EndToEnd, SigtermEndsTheShowAndLeavesNoTemporaryFile) {
+// Two pictures of 64 × 48, red then blue, each shown for a second, over a silent wave file.
+ShowSpec PicturesWithMusic() {
   ShowSpec showData;
   showData.showSeconds = 1;
+  showData.backColor = 0x00FF00;  // green
   for (int i = 0; i < 2; ++i)
     showData.items.push_back({ikPicture, "", "pic" + std::to_string(i) + ".bmp", ".bmp"});
   showData.music.push_back({"", "quiet.wav"});
-  const TTestShow show(showData);
+  return showData;
+}
+
+void WritePicturesAndMusic(const TTestShow& show) {
   WriteSilentWave(QString::fromStdString(show.Folder()) + "quiet.wav", 3);
   for (int i = 0; i < 2; ++i) {
     QImage picture(64, 48, QImage::Format_RGB888);
     picture.fill(i == 0 ? Qt::red : Qt::blue);
     ASSERT_TRUE(picture.save(QString::fromStdString(show.Folder()) + QString("pic%1.bmp").arg(i)));
   }
+}
+
+const QStringList kTemporaryFiles{"tmppic*", "tmpflash*"};
+
+TEST(EndToEnd, SigtermEndsTheShowAndLeavesNoTemporaryFile) {
+  const TTestShow show(PicturesWithMusic());
+  WritePicturesAndMusic(show);
   Player player(show.MakePlayerCopy(kPlayer, "Pictures.scr"), {});
   ASSERT_TRUE(player.WaitForLog("item-start index=0"))
       << player.Log().toStdString() << player.Errors().toStdString() << VisibleWindowTitles();
   const QDir folder(QString::fromStdString(show.Folder()));
-  const QStringList temporary{"tmppic*", "tmpflash*"};
-  ASSERT_TRUE(
-      QTest::qWaitFor([&] { return !folder.entryList(temporary, QDir::Files).isEmpty(); }, 5000))
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return !folder.entryList(kTemporaryFiles, QDir::Files).isEmpty(); }, 5000))
       << "the show made no temporary file";
   ::kill(static_cast<pid_t>(player.Pid()), SIGTERM);
   EXPECT_EQ(player.WaitForExit(), 0);
   EXPECT_TRUE(player.Log().contains("exit trigger=screensave"));
-  const QStringList left = folder.entryList(temporary, QDir::Files);
+  const QStringList left = folder.entryList(kTemporaryFiles, QDir::Files);
   EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
   const QString log = player.Log();
   EXPECT_TRUE(log.contains("music-start index=0 ")) << log.toStdString();
   const QString made = log.section("tempfile-made ", 1, 1).section('\n', 0, 0);
   EXPECT_TRUE(made.contains("tmppic")) << log.toStdString();
   EXPECT_TRUE(log.contains("tempfile-deleted " + made)) << log.toStdString();
+}
+
+// The colour of the pixel at x, y of an X window, as ImageMagick writes it ("#RRGGBB").
+QString PixelOf(WId window, int x, int y) {
+  const QString text = Command("import", {"-window", QString::number(window), "-crop",
+                                          QString("1x1+%1+%2").arg(x).arg(y), "-depth", "8",
+                                          "txt:-"});
+  // The second line reads "0,0: (255,0,0)  #FF0000  red".
+  return text.section('\n', 1, 1).section('#', 1, 1).left(6).prepend('#');
+}
+
+// A window of this test for a player to draw into, as XScreenSaver makes one.
+class HostWindow : public QWidget {
+ public:
+  HostWindow(int x, int y) {
+    setWindowTitle("xscreensaver window");
+    setGeometry(x, y, 320, 240);
+    show();
+  }
+  QString Id() const { return "0x" + QString::number(winId(), 16); }
+};
+
+TEST(EndToEnd, XScreenSaverModeDrawsIntoTheGivenWindowIgnoresInputAndEndsOnSigterm) {
+  ShowSpec showData = PicturesWithMusic();
+  showData.exitOnKey = showData.exitOnClick = showData.exitOnMouseMove = true;
+  showData.closeButton = true;
+  const TTestShow show(showData);
+  WritePicturesAndMusic(show);
+  QTemporaryDir runtime;
+  HostWindow host(100, 100);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+  Player player(show.MakePlayerCopy(kPlayer, "Hosted.scr"), {"--window-id", host.Id()}, {},
+                {{"XDG_RUNTIME_DIR", runtime.path()}});
+  ASSERT_TRUE(player.WaitForLog("item-start index=0")) << player.Errors().toStdString();
+  // The first picture shows in the middle of the window, on the show's colour.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return PixelOf(host.winId(), 160, 120) == "#FF0000"; }, 5000))
+      << PixelOf(host.winId(), 160, 120).toStdString();
+  EXPECT_EQ(PixelOf(host.winId(), 310, 5), "#00FF00") << "no close button in the corner";
+  Command("xdotool", {"mousemove", "200", "200", "click", "1", "key", "a", "mousemove", "250",
+                      "250"});
+  QTest::qWait(300);
+  EXPECT_FALSE(player.Log().contains("exit")) << player.Log().toStdString();
+  EXPECT_TRUE(player.Log().contains("music-start index=0 ")) << player.Log().toStdString();
+  const QDir folder(QString::fromStdString(show.Folder()));
+  ASSERT_FALSE(folder.entryList(kTemporaryFiles, QDir::Files).isEmpty());
+  ::kill(static_cast<pid_t>(player.Pid()), SIGTERM);
+  EXPECT_EQ(player.WaitForExit(), 0);
+  EXPECT_TRUE(player.Log().contains("exit trigger=screensave")) << player.Log().toStdString();
+  EXPECT_TRUE(folder.entryList(kTemporaryFiles, QDir::Files).isEmpty());
+}
+
+TEST(EndToEnd, OfTwoXScreenSaverProcessesOnlyTheFirstPlaysTheMusic) {
+  const TTestShow show(PicturesWithMusic());
+  WritePicturesAndMusic(show);
+  QTemporaryDir runtime;
+  HostWindow left(0, 0);
+  HostWindow right(400, 0);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&left) && QTest::qWaitForWindowExposed(&right));
+  const QString copy = show.MakePlayerCopy(kPlayer, "TwoMonitors.scr");
+  Player first(copy, {}, {},
+               {{"XDG_RUNTIME_DIR", runtime.path()}, {"XSCREENSAVER_WINDOW", left.Id()}});
+  ASSERT_TRUE(first.WaitForLog("music-start index=0 ")) << first.Log().toStdString();
+  Player second(copy, {"--root"}, {},
+                {{"XDG_RUNTIME_DIR", runtime.path()}, {"XSCREENSAVER_WINDOW", right.Id()}});
+  ASSERT_TRUE(second.WaitForLog("item-start index=0")) << second.Log().toStdString();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return PixelOf(right.winId(), 160, 120) == "#FF0000"; }, 5000));
+  QTest::qWait(500);
+  EXPECT_TRUE(second.Log().contains("music-elsewhere")) << second.Log().toStdString();
+  EXPECT_FALSE(second.Log().contains("music-start")) << second.Log().toStdString();
+  for (Player* player : {&first, &second}) {
+    ::kill(static_cast<pid_t>(player->Pid()), SIGTERM);
+    EXPECT_EQ(player->WaitForExit(), 0);
+  }
+}
+
+TEST(EndToEnd, XScreenSaverModeWithoutItsWindowEndsBeforeShowing) {
+  const TTestShow show(SilentShow(1));
+  const QString copy = show.MakePlayerCopy(kPlayer, "NoWindow.scr");
+  Player badId(copy, {"-window-id", "0xZZ"});
+  EXPECT_EQ(badId.WaitForExit(), 1);
+  EXPECT_EQ(badId.Errors().trimmed(), "'0xZZ' is not a valid window id");
+  Player gone(copy, {}, {}, {{"XSCREENSAVER_WINDOW", "0x7ffffff0"}});
+  EXPECT_EQ(gone.WaitForExit(), 1);
+  EXPECT_TRUE(gone.Errors().contains("does not exist")) << gone.Errors().toStdString();
+  EXPECT_FALSE(gone.Log().contains("setup-done"));
 }
 
 TEST(EndToEnd, PreviewFillsTheGivenWindowIgnoresKeysAndEndsOnLosingActivation) {
