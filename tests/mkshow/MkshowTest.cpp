@@ -6,6 +6,10 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <filesystem>
 
 #include "../showdata/TempDir.h"
@@ -135,4 +139,106 @@ TEST_F(MkshowTest, InspectReportsWhatThePlayerWouldReject) {
   const CommandResult rejected = Mkshow("inspect notashow", dir.Path());
   EXPECT_EQ(rejected.status, 1);
   EXPECT_NE(rejected.output.find("File open Error"), std::string::npos) << rejected.output;
+}
+
+namespace {
+
+std::string ReadText(const fs::path& file) {
+  std::ifstream in(file);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Sets an environment variable for the life of the object.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    had_ = std::getenv(name) != nullptr;
+    setenv(name, value.c_str(), 1);
+  }
+  ~ScopedVariable() {
+    if (had_) setenv(name_, old_.c_str(), 1);
+    else unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::string old_;
+  bool had_ = false;
+};
+
+class MkshowXScreenSaver : public MkshowTest {
+ protected:
+  void SetUp() override {
+    MkshowTest::SetUp();
+    dir.Write("player", std::vector<std::uint8_t>(3000, 0x90));
+    chmod((dir.Path() / "player").c_str(), 0755);
+    fs::create_directories(dir.Path() / "config");
+    ASSERT_EQ(Mkshow("create 'My Show!.dat' --seconds 7 --music music.mp3 pics/one.jpg", dir.Path())
+                  .status,
+              0);
+  }
+};
+
+}  // namespace
+
+TEST_F(MkshowXScreenSaver, WritesThePlayerCopyTheSettingsAndTheProgramsEntry) {
+  const ScopedVariable home("HOME", dir.Path().string());
+  const CommandResult run = Mkshow(
+      "xscreensaver 'My Show!.dat' --player player --config-dir config --label 'Birds & \"Bees\"'",
+      dir.Path());
+  ASSERT_EQ(run.status, 0) << run.output;
+  const fs::path copy = dir.Path() / ".local/bin/showsaver-my-show";
+  EXPECT_NE(run.output.find("  \"Birds & 'Bees'\"  " + copy.string() + " --root \\n\\\n"),
+            std::string::npos)
+      << run.output;
+  EXPECT_NE(fs::status(copy).permissions() & fs::perms::owner_exec, fs::perms::none);
+  const CommandResult inspect = Mkshow("inspect '" + copy.string() + "'", dir.Path());
+  EXPECT_NE(inspect.output.find("\"ShowPath\": \"" + (dir.Path() / "My Show!.dat").string() + "\""),
+            std::string::npos)
+      << inspect.output;
+
+  const std::string xml = ReadText(dir.Path() / "config/showsaver-my-show.xml");
+  EXPECT_NE(xml.find("<screensaver name=\"showsaver-my-show\" _label=\"Birds &amp; &quot;Bees&quot;\">"),
+            std::string::npos)
+      << xml;
+  EXPECT_NE(xml.find("<command arg=\"--root\"/>"), std::string::npos) << xml;
+  EXPECT_NE(xml.find("1 picture, 7 seconds each, over 1 music file."), std::string::npos) << xml;
+  EXPECT_NE(xml.find("</_description>\n</screensaver>\n"), std::string::npos) << xml;
+}
+
+TEST_F(MkshowXScreenSaver, NamesComeFromTheOptionOrTheFileAndTheEntryUsesPath) {
+  const ScopedVariable path("PATH", (dir.Path() / "bin").string() + ":" + std::getenv("PATH"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "showsaver-my-show"},
+      {"--name 'Night Sky 2'", "showsaver-night-sky-2"},
+      {"--name ' --- '", "showsaver-show"},
+  };
+  for (const auto& [option, program] : cases) {
+    const CommandResult run = Mkshow(std::string("xscreensaver 'My Show!.dat' --player player ") +
+                                         "--bin-dir bin --config-dir config " + option,
+                                     dir.Path());
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("\"My Show!\"  " + std::string(program) + " --root"),
+              std::string::npos)
+        << run.output;
+    EXPECT_TRUE(fs::exists(dir.Path() / "bin" / program)) << program;
+    EXPECT_TRUE(fs::exists(dir.Path() / "config" / (std::string(program) + ".xml"))) << program;
+  }
+}
+
+TEST_F(MkshowXScreenSaver, BadInputExitsWithTwoAndWritesNoPlayerCopy) {
+  const char* cases[] = {
+      "xscreensaver 'My Show!.dat' --player player --bin-dir bin --config-dir missing",
+      "xscreensaver pics/one.jpg --player player --bin-dir bin --config-dir config",
+      "xscreensaver absent.dat --player player --bin-dir bin --config-dir config",
+      "xscreensaver 'My Show!.dat' --player player --bin-dir bin --config-dir",
+      "xscreensaver 'My Show!.dat' --bogus x --bin-dir bin --config-dir config",
+      "xscreensaver",
+  };
+  for (const char* arguments : cases) {
+    EXPECT_EQ(Mkshow(arguments, dir.Path()).status, 2) << arguments;
+    EXPECT_FALSE(fs::exists(dir.Path() / "bin/showsaver-my-show")) << arguments;
+  }
+  EXPECT_TRUE(fs::is_empty(dir.Path() / "config"));
 }

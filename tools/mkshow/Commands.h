@@ -16,6 +16,13 @@ using Arguments = std::vector<std::string>;
 int CreateCommand(const Arguments& args);
 int BuildCommand(const Arguments& args, const std::string& selfPath);
 int InspectCommand(const Arguments& args);
+int XScreenSaverCommand(const Arguments& args, const std::string& selfPath);
+
+// The player that mkshow beside it belongs to.
+std::string DefaultPlayer(const std::string& selfPath);
+// Writes out: a copy of player with a trailer naming showFile (made absolute).
+void MakePlayerCopy(const std::string& showFile, const std::string& out,
+                    const std::string& player);
 
 // Writes bytes to path through a temporary file in the same folder, so that a failure never
 // leaves a partial file; mode sets the permission bits.

@@ -11,6 +11,7 @@ constexpr const char* kUsage = R"(usage:
   mkshow create OUT.dat [options] ITEM...    write a show-data file
   mkshow build SHOW.dat OUT [--player PATH]  make a player copy that plays SHOW.dat
   mkshow inspect FILE                        print a show-data file or player copy as JSON
+  mkshow xscreensaver SHOW.dat [options]     make SHOW.dat one of XScreenSaver's screen savers
 
 create options:
   --kind picture|flash|video|website   kind of every item (default: from the items' extensions)
@@ -27,6 +28,13 @@ create options:
   --groups LIST|all                    effect groups 0..29, e.g. 0,3,5-7 (default all)
   --preview-text TEXT                  text the preview shows instead of a website show
   --music FILE                         a background music file (repeat for more)
+
+xscreensaver options:
+  --name NAME        the player copy is showsaver-NAME (default: SHOW's file name)
+  --label TEXT       the name XScreenSaver lists (default: SHOW's file name)
+  --bin-dir DIR      where the player copy goes (default ~/.local/bin)
+  --config-dir DIR   where showsaver-NAME.xml goes (default /usr/share/xscreensaver/config)
+  --player PATH      the player to copy (default: showsaver beside mkshow)
 )";
 
 }  // namespace
@@ -42,6 +50,8 @@ int main(int argc, char** argv) {
     if (all[0] == "create") return CreateCommand(rest);
     if (all[0] == "build") return BuildCommand(rest, std::filesystem::canonical("/proc/self/exe"));
     if (all[0] == "inspect") return InspectCommand(rest);
+    if (all[0] == "xscreensaver")
+      return XScreenSaverCommand(rest, std::filesystem::canonical("/proc/self/exe"));
     throw UsageError("unknown command '" + all[0] + "'");
   } catch (const UsageError& error) {
     std::cerr << "mkshow: " << error.what() << " (mkshow --help shows the usage)\n";
