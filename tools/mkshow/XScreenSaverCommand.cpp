@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "Commands.h"
@@ -26,13 +27,13 @@ struct Options {
   std::string name;
   std::string label;
   std::string binDir;
-  std::string configDir = kConfigDir;
+  std::string configDir;  // empty: kConfigDir, when it can be written
   std::string player;
 };
 
 Options ParseOptions(const Arguments& args, const std::string& selfPath) {
   if (args.empty() || args[0].starts_with("--")) throw UsageError(kUsage);
-  Options options{args[0], {}, {}, {}, kConfigDir, DefaultPlayer(selfPath)};
+  Options options{args[0], {}, {}, {}, {}, DefaultPlayer(selfPath)};
   for (std::size_t i = 1; i < args.size(); i += 2) {
     if (i + 1 >= args.size()) throw UsageError(kUsage);
     const std::string& value = args[i + 1];
@@ -130,10 +131,26 @@ std::vector<unsigned char> SettingsXml(const std::string& program, const std::st
   return {xml.begin(), xml.end()};
 }
 
+bool Writable(const fs::path& folder) {
+  return ::access(folder.c_str(), W_OK) == 0;
+}
+
 void RequireWritableFolder(const fs::path& folder, const std::string& option) {
-  if (::access(folder.c_str(), W_OK) != 0)
-    throw UsageError("cannot write into " + folder.string() + ": give " + option +
-                     (option == "--config-dir" ? ", or run as root" : ""));
+  if (!Writable(folder))
+    throw UsageError("cannot write into " + folder.string() + ": give another " + option);
+}
+
+// The folder for the settings file, or none when the default folder cannot be written.
+std::optional<fs::path> ConfigFolder(const Options& options) {
+  if (!options.configDir.empty()) {
+    RequireWritableFolder(options.configDir, "--config-dir");
+    return options.configDir;
+  }
+  if (Writable(kConfigDir)) return fs::path(kConfigDir);
+  std::cerr << "mkshow: cannot write into " << kConfigDir
+            << ", so XScreenSaver lists the show by the name in its programs entry (run as "
+               "root, or give --config-dir, to write the settings file)\n";
+  return std::nullopt;
 }
 
 // True when folder is one of the folders of $PATH.
@@ -159,18 +176,20 @@ int XScreenSaverCommand(const Arguments& args, const std::string& selfPath) {
   const fs::path binDir = fs::absolute(options.binDir).lexically_normal();
   fs::create_directories(binDir);
   RequireWritableFolder(binDir, "--bin-dir");
-  RequireWritableFolder(options.configDir, "--config-dir");
+  const std::optional<fs::path> configFolder = ConfigFolder(options);
   MakePlayerCopy(show.string(), (binDir / program).string(), options.player);
-  const fs::path xml = fs::path(options.configDir) / (program + ".xml");
-  WriteFileAtomically(xml.string(), SettingsXml(program, options.label,
-                                                ShowDescription(saver, options.label, show)));
+  std::cout << "Player copy: " << (binDir / program).string() << "\n";
+  if (configFolder) {
+    const fs::path xml = *configFolder / (program + ".xml");
+    WriteFileAtomically(xml.string(), SettingsXml(program, options.label,
+                                                  ShowDescription(saver, options.label, show)));
+    std::cout << "Settings for xscreensaver-settings: " << xml.string() << "\n";
+  }
 
   const std::string command = OnPath(binDir) ? program : (binDir / program).string();
   std::string quotedLabel = options.label;  // a double quote would end the entry's name
   std::replace(quotedLabel.begin(), quotedLabel.end(), '"', '\'');
-  std::cout << "Player copy: " << (binDir / program).string() << "\n"
-            << "Settings for xscreensaver-settings: " << xml.string() << "\n"
-            << "Add this line to the programs: list in ~/.xscreensaver:\n"
+  std::cout << "Add this line to the programs: list in ~/.xscreensaver:\n"
             << "  \"" << quotedLabel << "\"  " << command << " --root \\n\\\n";
   return 0;
 }
