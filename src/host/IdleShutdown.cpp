@@ -23,5 +23,10 @@ bool TfrmShowSaver::ShutdownDue() {
   ShowCursor(true);
   Log("shutdown-countdown");
   auto* countdown = new TfrmShutDown(this);
+  if (IsHosted) {
+    // The host program's window covers every top-level window: count down inside the show.
+    countdown->setWindowFlags(Qt::Widget);
+    countdown->move(rect().center() - countdown->rect().center());
+  }
   return countdown->exec() == TfrmShutDown::mrOK;
 }

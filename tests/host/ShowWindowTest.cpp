@@ -34,10 +34,11 @@ class ShowWindow : public testing::Test {
     qunsetenv("SHOWSAVER_LOG");
   }
 
-  TfrmShowSaver& Start(const ShowSpec& showData, bool preview = false) {
+  TfrmShowSaver& Start(const ShowSpec& showData, bool preview = false, bool hosted = false) {
     show_ = std::make_unique<TTestShow>(showData);
     window_ = std::make_unique<TfrmShowSaver>(nullptr, TShowWindowOptions{show_->PlayerPath(), 0});
     window_->IsPreview = preview;
+    window_->IsHosted = hosted;
     window_->setGeometry(0, 0, 640, 480);
     window_->show();
     return *window_;
@@ -310,11 +311,11 @@ TEST_F(ShowWindow, AFailingItemIsReportedWithTheRoutineAndTheObjectThatRanIt) {
 
 class IdleShutdownWindow : public ShowWindow {
  protected:
-  TfrmShowSaver& StartDue() {
+  TfrmShowSaver& StartDue(bool hosted = false) {
     ShowSpec showData = SilentShow(3);
     showData.shutdownEnabled = true;
     showData.shutdownMinutes = 1;
-    TfrmShowSaver& window = Start(showData);
+    TfrmShowSaver& window = Start(showData, false, hosted);
     window.StartTick = GetTickCount() - 60001;
     window.Timer1->start();
     return window;
@@ -341,6 +342,27 @@ TEST_F(IdleShutdownWindow, CancelPlaysTheNextItemAndAsksAgainAtTheNextChange) {
   EXPECT_EQ(window.CurrentItem, 2);
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(CursorShowCount(), cursorBefore + 2);
+  EXPECT_FALSE(Ended());
+}
+
+TEST_F(IdleShutdownWindow, AHostedShowCountsDownInsideItsWindow) {
+  TfrmShowSaver& window = StartDue(true);
+  bool seen = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* countdown = window.findChild<TfrmShutDown*>();
+    if (countdown == nullptr || !countdown->isVisible()) return;
+    poll.stop();
+    seen = true;
+    EXPECT_FALSE(countdown->isWindow());
+    EXPECT_TRUE(window.rect().contains(countdown->geometry())) << countdown->x() << ","
+                                                               << countdown->y();
+    countdown->Cancel->click();
+  });
+  poll.start(10);
+  window.PlayRes();
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(window.CurrentItem, 1);
   EXPECT_FALSE(Ended());
 }
 
