@@ -36,9 +36,17 @@ void RegisterFlashScheme() {
   QWebEngineUrlScheme::registerScheme(scheme);
 }
 
+// Ruffle's files: beside the executable (the build's bin folder), in the share folder of the
+// installation the executable belongs to (also when that installation was moved), where
+// `cmake --install` or the Debian package put them, and last in the build. Player copies kept
+// elsewhere, such as ~/.local/bin, find one of the last three.
 QString RuffleFolder() {
-  const QString beside = QCoreApplication::applicationDirPath() + "/ruffle";
-  if (QFileInfo::exists(beside + "/ruffle.js")) return beside;
+  const QString exeDir = QCoreApplication::applicationDirPath();
+  const QStringList candidates{exeDir + "/ruffle", exeDir + "/../share/showsaver/ruffle",
+                               QStringLiteral(SHOWSAVER_RUFFLE_INSTALLED),
+                               QStringLiteral(SHOWSAVER_RUFFLE_PACKAGED)};
+  for (const QString& folder : candidates)
+    if (QFileInfo::exists(folder + "/ruffle.js")) return QDir::cleanPath(folder);
   return QStringLiteral(SHOWSAVER_RUFFLE_FOLDER);
 }
 

@@ -11,8 +11,13 @@ target_link_libraries(ss_players PUBLIC ss_webcontrols)
 # Ruffle's files, fetched by scripts/setup.sh, are copied into "ruffle" beside the executables.
 set(SHOWSAVER_RUFFLE_SOURCE ${PROJECT_SOURCE_DIR}/build-deps/ruffle/node_modules/@ruffle-rs/ruffle)
 set(SHOWSAVER_RUFFLE_FOLDER ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/ruffle)
-target_compile_definitions(ss_webcontrols PRIVATE
-                           SHOWSAVER_RUFFLE_FOLDER="${SHOWSAVER_RUFFLE_FOLDER}")
+# Installed, they are in share/showsaver/ruffle: under the configured prefix, or under /usr
+# when the Debian package installed them (see cmake/Packaging.cmake).
+include(GNUInstallDirs)
+target_compile_definitions(
+  ss_webcontrols PRIVATE SHOWSAVER_RUFFLE_FOLDER="${SHOWSAVER_RUFFLE_FOLDER}"
+  SHOWSAVER_RUFFLE_INSTALLED="${CMAKE_INSTALL_FULL_DATADIR}/showsaver/ruffle"
+  SHOWSAVER_RUFFLE_PACKAGED="/usr/${CMAKE_INSTALL_DATADIR}/showsaver/ruffle")
 file(GLOB ruffle_files CONFIGURE_DEPENDS ${SHOWSAVER_RUFFLE_SOURCE}/*.js
      ${SHOWSAVER_RUFFLE_SOURCE}/*.wasm
      ${SHOWSAVER_RUFFLE_SOURCE}/LICENSE_*)
