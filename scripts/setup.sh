@@ -21,6 +21,8 @@ packages=(
   xvfb xauth x11-xserver-utils x11-utils xdotool imagemagick
   # peers the picture benchmark compares against
   libvips-tools graphicsmagick
+  # the Debian package: cpack's dependency lookup finds the binaries with file
+  file
 )
 # Ruffle is fetched from the npm registry; any Node.js with npm will do.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
