@@ -22,7 +22,8 @@ install(FILES man/showsaver.1 man/mkshow.1 man/fxrender.1 man/fxgallery.1
 install(CODE "set(showsaver_bindir [[${CMAKE_INSTALL_BINDIR}]])
 set(showsaver_demo [[${CMAKE_INSTALL_DATADIR}/showsaver/demo/demo.dat]])")
 install(CODE [[
-  set(player "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${showsaver_bindir}/showsaver")
+  set(bin "${CMAKE_INSTALL_PREFIX}/${showsaver_bindir}")
+  set(player "$ENV{DESTDIR}${bin}/showsaver")
   set(copy "${player}-demo")
   set(show "${CMAKE_INSTALL_PREFIX}/${showsaver_demo}")
   string(LENGTH "${show}" length)
@@ -38,7 +39,7 @@ install(CODE [[
   file(CHMOD "${copy}.part" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
        GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
   file(RENAME "${copy}.part" "${copy}")
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${copy}")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${bin}/showsaver-demo")
 ]])
 
 include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
