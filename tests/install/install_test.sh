@@ -55,7 +55,15 @@ for _ in $(seq 100); do
   grep -q " item-start " "$log" 2>/dev/null && break
   sleep 0.2
 done
-kill -TERM "$player"
+kill -TERM "$player" 2>/dev/null || true
+for _ in $(seq 50); do
+  kill -0 "$player" 2>/dev/null || break
+  sleep 0.2
+done
+if kill -0 "$player" 2>/dev/null; then
+  kill -KILL "$player"
+  fail "the demo did not end on SIGTERM"
+fi
 status=0
 wait "$player" || status=$?
 grep -q " setup-done items=4 kind=0" "$log" || fail "the demo did not set up: $(cat "$log")"
