@@ -5,6 +5,10 @@
 #include <limits>
 #include <vector>
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#endif
+
 #include "effects/PixelHelpers.h"
 #include "platform/Errors.h"
 
@@ -94,11 +98,49 @@ void TurnEachPixel(Bitmap& Dest, const Turn& t, const Pixel* const* rows) {
 using Lanes = int32_t __attribute__((vector_size(16)));
 using Indices = uint32_t __attribute__((vector_size(16)));
 
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+bool HasAvx2() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+
+// Eight columns at a time with the processor's gather loads, from column c while eight are
+// left before hi; answers the first column not drawn. fx and fy are the coordinates of column
+// c; every index must be a nonnegative 32-bit signed number.
+__attribute__((target("avx2"))) int64_t TurnEightAtATime(Pixel* out, int64_t c, int64_t hi,
+                                                          uint32_t fx, uint32_t fy, uint32_t cs,
+                                                          uint32_t sn, const Pixel* pixels,
+                                                          uint32_t origin, uint32_t width) {
+  const __m256i lanes = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+  __m256i x = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(fx)),
+                               _mm256_mullo_epi32(lanes, _mm256_set1_epi32(static_cast<int>(cs))));
+  __m256i y = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(fy)),
+                               _mm256_mullo_epi32(lanes, _mm256_set1_epi32(static_cast<int>(sn))));
+  const __m256i dx = _mm256_set1_epi32(static_cast<int>(8 * cs));
+  const __m256i dy = _mm256_set1_epi32(static_cast<int>(8 * sn));
+  const __m256i base = _mm256_set1_epi32(static_cast<int>(origin));
+  const __m256i rowLength = _mm256_set1_epi32(static_cast<int>(width));
+  const auto* source = reinterpret_cast<const int*>(pixels);
+  for (; c + 8 <= hi; c += 8) {
+    const __m256i sx = _mm256_srai_epi32(x, 16);
+    const __m256i sy = _mm256_srai_epi32(y, 16);
+    const __m256i index =
+        _mm256_add_epi32(base, _mm256_sub_epi32(sx, _mm256_mullo_epi32(sy, rowLength)));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + c),
+                        _mm256_i32gather_epi32(source, index, 4));
+    x = _mm256_add_epi32(x, dx);
+    y = _mm256_add_epi32(y, dy);
+  }
+  return c;
+}
+#endif
+
 // The same when nothing wraps: the source coordinates then grow linearly along a row, so the
 // columns whose source lies inside the picture are one run, found by division; only those are
-// visited, without a check per pixel, and the source positions of four columns are computed
-// at once. A position is an index into the pixels from the top row: column sx of the row
-// sy rows above the bottom one is (H - 1 - sy) * W + sx, computed modulo 2^32.
+// visited, without a check per pixel, and the source positions of four columns (eight with
+// gather loads) are computed at once. A position is an index into the pixels from the top row:
+// column sx of the row sy rows above the bottom one is (H - 1 - sy) * W + sx, computed modulo
+// 2^32.
 void TurnRuns(Bitmap& Dest, const Turn& t, const Pixel* pixels) {
   const auto width = static_cast<uint32_t>(t.W);
   const auto origin = static_cast<uint32_t>((int64_t{t.H} - 1 - t.PY) * t.W + t.PX);
@@ -106,20 +148,30 @@ void TurnRuns(Bitmap& Dest, const Turn& t, const Pixel* pixels) {
     return pixels[origin + static_cast<uint32_t>(Whole(fx)) -
                   static_cast<uint32_t>(Whole(fy)) * width];
   };
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+  const bool gather = HasAvx2() && int64_t{t.W} * t.H <= std::numeric_limits<int32_t>::max();
+#endif
   const Indices step = {0, 1, 2, 3};
+  const int64_t cs = static_cast<int32_t>(t.cs);
+  const int64_t sn = static_cast<int32_t>(t.sn);
   for (int32_t r = 0; r < t.H; ++r) {
     const int64_t fx0 = static_cast<int32_t>(t.Fx(r));
     const int64_t fy0 = static_cast<int32_t>(t.Fy(r));
-    const int64_t cs = static_cast<int32_t>(t.cs);
-    const int64_t sn = static_cast<int32_t>(t.sn);
     int64_t lo = 0;
     int64_t hi = t.W;
     Narrow(fx0, cs, -int64_t{t.PX} * 65536, (int64_t{t.W} - t.PX) * 65536, lo, hi);
     Narrow(fy0, sn, -int64_t{t.PY} * 65536, (int64_t{t.H} - t.PY) * 65536, lo, hi);
     Pixel* out = Dest.Row(r);
-    Indices fx = static_cast<uint32_t>(fx0 + lo * cs) + step * t.cs;
-    Indices fy = static_cast<uint32_t>(fy0 + lo * sn) + step * t.sn;
     int64_t c = lo;
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    if (gather && lo < hi) {
+      c = TurnEightAtATime(out, lo, hi, static_cast<uint32_t>(fx0 + lo * cs),
+                           static_cast<uint32_t>(fy0 + lo * sn), t.cs, t.sn, pixels, origin,
+                           width);
+    }
+#endif
+    Indices fx = static_cast<uint32_t>(fx0 + c * cs) + step * t.cs;
+    Indices fy = static_cast<uint32_t>(fy0 + c * sn) + step * t.sn;
     for (; c + 4 <= hi; c += 4, fx += 4 * t.cs, fy += 4 * t.sn) {
       const Indices sx = __builtin_convertvector(__builtin_bit_cast(Lanes, fx) >> 16, Indices);
       const Indices sy = __builtin_convertvector(__builtin_bit_cast(Lanes, fy) >> 16, Indices);
