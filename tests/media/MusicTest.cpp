@@ -11,7 +11,7 @@
 
 #include "FakeMciDevice.h"
 #include "MediaFiles.h"
-#include "MediaShow.h"
+#include "ShowFixture.h"
 #include "NotifySink.h"
 #include "host/ShowSaver.h"
 #include "platform/MciMpvDevice.h"
@@ -46,7 +46,7 @@ class MusicTest : public ::testing::Test {
     ShowSpec showData = SilentShow();
     showData.randomMusic = random;
     for (int i = 0; i < tracks; ++i) showData.music.push_back({"", Track(i)});
-    show_ = std::make_unique<TMediaShow>(showData);
+    show_ = std::make_unique<TTestShow>(showData);
     for (int i = 0; i < tracks; ++i) {
       if (std::find(missing.begin(), missing.end(), i) == missing.end())
         WriteText(show_->Folder() + Track(i), "music");
@@ -70,7 +70,7 @@ class MusicTest : public ::testing::Test {
   std::vector<FakeMciDevice::Sent> sent_;
   std::deque<std::string> modes_;
   std::unique_ptr<MciDevice> previous_;
-  std::unique_ptr<TMediaShow> show_;
+  std::unique_ptr<TTestShow> show_;
   std::unique_ptr<TfrmShowSaver> window_;
 };
 
@@ -198,7 +198,7 @@ TEST(MusicOnTwoMonitors, TheWindowShownLastDrivesTheOnlyTrack) {
       ReplaceMciDevice(std::make_unique<MciMpvDevice>(MpvPlayer::Options{{"ao", "null"}}));
   ShowSpec showData = SilentShow();
   showData.music = {{"", "a.wav"}, {"", "b.wav"}};
-  TMediaShow show(showData);
+  TTestShow show(showData);
   WriteWav(show.Folder() + "a.wav", 300);
   WriteWav(show.Folder() + "b.wav", 300);
   {

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "MediaFiles.h"
-#include "MediaShow.h"
+#include "ShowFixture.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ TEST(VideoShow, PlaysFromVideoToVideoOnTheScreenAndEndsOnTheScreenSaverCommand) 
   showData.exitOnMouseMove = showData.exitOnClick = showData.exitOnKey = false;
   showData.items = {{ikVideo, "", "red.y4m", ".y4m"}, {ikVideo, "", "red2.y4m", ".y4m"}};
   showData.music = {{"", "tune.mid"}};
-  TMediaShow show(showData);
+  TTestShow show(showData);
   WriteSolidY4m(show.Folder() + "red.y4m", 320, 240, 25, 81, 90, 240);
   WriteSolidY4m(show.Folder() + "red2.y4m", 320, 240, 25, 81, 90, 240);
   WriteBytes(show.Folder() + "tune.mid", MidiData(8));
@@ -47,7 +47,7 @@ TEST(VideoShow, PlaysFromVideoToVideoOnTheScreenAndEndsOnTheScreenSaverCommand) 
   auto environment = QProcessEnvironment::systemEnvironment();
   environment.insert("SHOWSAVER_LOG", log);
   player.setProcessEnvironment(environment);
-  player.start(show.MakePlayerCopy(SHOWSAVER_EXECUTABLE), {});
+  player.start(show.MakePlayerCopy(SHOWSAVER_EXECUTABLE, "show.scr"), {});
   ASSERT_TRUE(player.waitForStarted());
 
   // Items 0, 1, 0: each video's end started the next one.

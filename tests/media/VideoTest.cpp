@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "MediaFiles.h"
-#include "MediaShow.h"
+#include "ShowFixture.h"
 #include "host/ShowError.h"
 #include "host/ShowSaver.h"
 #include "players/MediaPlayer.h"
@@ -32,7 +32,7 @@ class VideoTest : public ::testing::Test {
     showData.fitMode = fitMode;
     showData.backColor = 0x00204080;
     for (const auto& file : files) showData.items.push_back({ikVideo, "", file, ".y4m"});
-    show_ = std::make_unique<TMediaShow>(showData);
+    show_ = std::make_unique<TTestShow>(showData);
     makeFiles(show_->Folder());
     window_ = std::make_unique<TfrmShowSaver>(nullptr, TShowWindowOptions{show_->PlayerPath(), 0});
     window_->IsPreview = true;
@@ -46,7 +46,7 @@ class VideoTest : public ::testing::Test {
     });
   }
 
-  std::unique_ptr<TMediaShow> show_;
+  std::unique_ptr<TTestShow> show_;
   std::unique_ptr<TfrmShowSaver> window_;
 };
 
