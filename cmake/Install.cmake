@@ -16,29 +16,18 @@ install(FILES man/showsaver.1 man/mkshow.1 man/fxrender.1 man/fxgallery.1
 
 # showsaver-demo: the installed (and, for the package, stripped) player with a trailer naming the
 # installed demo.dat. The path is taken when installing, so that --prefix and the package's /usr
-# count and $DESTDIR does not. The trailer is the layout `mkshow build` writes: the show's path
-# in a zero-filled block of 1089 bytes. mkshow cannot write it here, as it wants the show to
-# exist at the path it names, and under $DESTDIR it does not.
-install(CODE "set(showsaver_bindir [[${CMAKE_INSTALL_BINDIR}]])
+# count and $DESTDIR does not: mkshow reads the staged show and names the final path (--as).
+install(CODE "set(showsaver_mkshow [[$<TARGET_FILE:mkshow>]])
+set(showsaver_bindir [[${CMAKE_INSTALL_BINDIR}]])
 set(showsaver_demo [[${CMAKE_INSTALL_DATADIR}/showsaver/demo/demo.dat]])")
 install(CODE [[
   set(bin "${CMAKE_INSTALL_PREFIX}/${showsaver_bindir}")
-  set(player "$ENV{DESTDIR}${bin}/showsaver")
-  set(copy "${player}-demo")
   set(show "${CMAKE_INSTALL_PREFIX}/${showsaver_demo}")
-  string(LENGTH "${show}" length)
-  if(length GREATER 1025)
-    message(FATAL_ERROR "The demo show's path is too long for a player trailer: ${show}")
-  endif()
-  message(STATUS "Installing: ${copy}")
-  file(COPY_FILE "${player}" "${copy}.part")
-  file(SIZE "${copy}.part" size)
-  math(EXPR size "${size} + 1089")
-  file(APPEND "${copy}.part" "${show}")
-  execute_process(COMMAND truncate --size=${size} "${copy}.part" COMMAND_ERROR_IS_FATAL ANY)
-  file(CHMOD "${copy}.part" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
-       GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-  file(RENAME "${copy}.part" "${copy}")
+  message(STATUS "Installing: $ENV{DESTDIR}${bin}/showsaver-demo")
+  execute_process(COMMAND "${showsaver_mkshow}" build "$ENV{DESTDIR}${show}"
+                          "$ENV{DESTDIR}${bin}/showsaver-demo" --player "$ENV{DESTDIR}${bin}/showsaver"
+                          --as "${show}"
+                  COMMAND_ERROR_IS_FATAL ANY)
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${bin}/showsaver-demo")
 ]])
 

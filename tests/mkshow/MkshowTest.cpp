@@ -242,3 +242,18 @@ TEST_F(MkshowXScreenSaver, BadInputExitsWithTwoAndWritesNoPlayerCopy) {
   }
   EXPECT_TRUE(fs::is_empty(dir.Path() / "config"));
 }
+
+TEST_F(MkshowTest, BuildAsNamesTheShowWhereItWillBeFound) {
+  dir.Write("player", std::vector<std::uint8_t>(3000, 0x90));
+  ASSERT_EQ(Mkshow("create show.dat pics/one.jpg", dir.Path()).status, 0);
+  ASSERT_EQ(Mkshow("build show.dat copy --player player --as /usr/share/shows/show.dat", dir.Path())
+                .status,
+            0);
+  const CommandResult inspect = Mkshow("inspect copy", dir.Path());
+  EXPECT_NE(inspect.output.find("/usr/share/shows/show.dat"), std::string::npos) << inspect.output;
+  for (const char* arguments : {"build show.dat other --player player --as shows/show.dat",
+                                "build absent.dat other --player player --as /usr/show.dat",
+                                "build show.dat other --player player --as"})
+    EXPECT_EQ(Mkshow(arguments, dir.Path()).status, 2) << arguments;
+  EXPECT_FALSE(fs::exists(dir.Path() / "other"));
+}

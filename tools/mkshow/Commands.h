@@ -20,9 +20,10 @@ int XScreenSaverCommand(const Arguments& args, const std::string& selfPath);
 
 // The player that mkshow beside it belongs to.
 std::string DefaultPlayer(const std::string& selfPath);
-// Writes out: a copy of player with a trailer naming showFile (made absolute).
-void MakePlayerCopy(const std::string& showFile, const std::string& out,
-                    const std::string& player);
+// Writes out: a copy of player with a trailer naming showFile (made absolute), or namedPath
+// when given: where showFile will be found when the copy plays, e.g. once installed.
+void MakePlayerCopy(const std::string& showFile, const std::string& out, const std::string& player,
+                    const std::string& namedPath = {});
 
 // Writes bytes to path through a temporary file in the same folder, so that a failure never
 // leaves a partial file; mode sets the permission bits.

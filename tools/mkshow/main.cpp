@@ -9,7 +9,9 @@ namespace {
 
 constexpr const char* kUsage = R"(usage:
   mkshow create OUT.dat [options] ITEM...    write a show-data file
-  mkshow build SHOW.dat OUT [--player PATH]  make a player copy that plays SHOW.dat
+  mkshow build SHOW.dat OUT [--player PATH] [--as PATH]
+                                             make a player copy that plays SHOW.dat (found
+                                             at PATH, with --as, when the copy plays)
   mkshow inspect FILE                        print a show-data file or player copy as JSON
   mkshow xscreensaver SHOW.dat [options]     make SHOW.dat one of XScreenSaver's screen savers
 
